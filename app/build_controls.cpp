@@ -1,0 +1,126 @@
+#include "app/control_table.h"
+#include "app/form1.h"
+#include "app/twips.h"
+#include "common/purpose_table.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+QString qstr(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString objectNameOf(Kind kind, int number)
+{
+    static constexpr std::array<const char *, 6> kindNames { "Frame", "Label", "Option", "Combo", "Text",
+        "Command" };
+    return QLatin1String(kindNames.at(std::size_t(kind))) + QString::number(number);
+}
+
+// An editable list whose items never change and where only a pick from the list is a pick:
+// no inline completion, no item added on Enter, and no item chosen because the typed text
+// happens to equal one (neither on Enter nor on leaving the field).
+QComboBox *makeList(QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    return list;
+}
+
+void fill(QComboBox *list, const QStringList &items)
+{
+    list->addItems(items);
+    list->setCurrentIndex(-1); // a list starts with nothing picked and an empty field
+}
+
+bool takesFocus(Kind kind)
+{
+    return kind != Kind::Frame && kind != Kind::Label;
+}
+
+} // namespace
+
+void Form1::buildControls()
+{
+    std::vector<std::pair<int, QWidget *>> focusOrder;
+    for (const ControlSpec &spec : kControls) {
+        QWidget *parent = widget(spec.parent);
+        const QString caption = qstr(spec.caption);
+        QWidget *control = nullptr;
+        switch (spec.kind) {
+        case Kind::Frame:
+            control = m_frames.at(spec.number) = new QGroupBox(caption, parent);
+            break;
+        case Kind::Label: {
+            auto *label = new QLabel(caption, parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(
+                (spec.style == Style::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+            control = m_labels.at(spec.number) = label;
+            break;
+        }
+        case Kind::Option:
+            // Option buttons of one frame are siblings, so Qt's auto-exclusivity groups them per frame.
+            control = m_options.at(spec.number) = new QRadioButton(parent);
+            break;
+        case Kind::Combo:
+            control = m_combos.at(spec.number) = makeList(parent);
+            break;
+        case Kind::Text: {
+            auto *box = new QLineEdit(parent);
+            box->setReadOnly(spec.style == Style::ReadOnly);
+            control = m_texts.at(spec.number) = box;
+            break;
+        }
+        case Kind::Command:
+            control = m_commands.at(spec.number) = new QPushButton(caption, parent);
+            break;
+        }
+        control->setObjectName(objectNameOf(spec.kind, spec.number));
+        control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
+            twipsToPixels(spec.height));
+        if (takesFocus(spec.kind))
+            focusOrder.emplace_back(spec.tabIndex, control);
+    }
+
+    for (const ListSpec &list : kDiameterLists) {
+        QStringList items;
+        for (std::string_view item : list.items)
+            items << qstr(item);
+        fill(combo(list.combo), items);
+    }
+    for (const PurposeListSpec &list : kPurposeLists) {
+        QStringList items;
+        for (std::size_t i = 0; i < list.count; ++i)
+            items << qstr(common::kPurposes.at(i).text);
+        fill(combo(list.combo), items);
+    }
+
+    for (const LabelFor &pair : kLabelFor) {
+        QWidget *named = widget(pair.control);
+        label(pair.label)->setBuddy(named);
+        named->setAccessibleName(label(pair.label)->text().trimmed());
+    }
+
+    std::sort(
+        focusOrder.begin(), focusOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+}
+
+} // namespace app

@@ -1,0 +1,446 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+// The window's controls as data: kind, number, containing frame, caption, rectangle in twips
+// (relative to the inside of the containing frame, or to the client area for the two method
+// frames) and keyboard tab index. The builder turns each row into one widget named kind+number
+// ("Frame7", "Combo10"), so the rows read like the window's design sheet.
+namespace app {
+
+// The window itself: its caption, which is also the application's title, and its client area.
+inline constexpr std::string_view kWindowCaption = "钢丝绳安全系数计算器";
+inline constexpr int kClientWidth = 7826;
+inline constexpr int kClientHeight = 6314;
+
+enum class Kind { Frame, Label, Option, Combo, Text, Command };
+
+// A control by kind and number; number 0 is the window itself.
+struct Ref {
+    Kind kind = Kind::Frame;
+    int number = 0;
+};
+
+constexpr Ref frame(int n)
+{
+    return { Kind::Frame, n };
+}
+constexpr Ref option(int n)
+{
+    return { Kind::Option, n };
+}
+constexpr Ref combo(int n)
+{
+    return { Kind::Combo, n };
+}
+constexpr Ref text(int n)
+{
+    return { Kind::Text, n };
+}
+
+enum class Style {
+    Plain,
+    Centred, // a label whose text is centred in its box
+    ReadOnly, // a read-out the program writes and the user cannot edit
+};
+
+struct ControlSpec {
+    Kind kind;
+    int number;
+    Ref parent;
+    std::string_view caption;
+    int left;
+    int top;
+    int width;
+    int height;
+    int tabIndex;
+    Style style;
+};
+
+// Upper frame: the traditional method; lower frame: the standard method. Class captions use
+// U+00D7 and the full-width plus U+FF0B; " 破断拉力" keeps its leading blank; "计  算" has two.
+inline constexpr std::array<ControlSpec, 95> kControls { {
+    { Kind::Frame, 1, Ref {}, "传统安全系数计算方法", 126, 126, 7574, 2912, 0, Style::Plain },
+    { Kind::Frame, 7, Ref {}, "安全系数计算方法", 126, 3276, 7574, 2912, 43, Style::Plain },
+    { Kind::Frame, 2, frame(1), "钢丝绳类别", 252, 252, 4662, 588, 1, Style::Plain },
+    { Kind::Command, 1, frame(1), "计  算", 5040, 320, 770, 646, 32, Style::Plain },
+    { Kind::Frame, 6, frame(1), "", 5922, 252, 1400, 2436, 31, Style::Plain },
+    { Kind::Frame, 3, frame(1), "强度", 252, 1008, 1300, 1680, 10, Style::Plain },
+    { Kind::Frame, 4, frame(1), "钢丝绳直径", 1638, 1008, 4172, 646, 21, Style::Plain },
+    { Kind::Frame, 5, frame(1), "钢丝绳参数", 1638, 1788, 4172, 900, 26, Style::Plain },
+    { Kind::Label, 1, frame(2), "6×19＋1", 100, 260, 700, 156, 3, Style::Plain },
+    { Kind::Option, 1, frame(2), "", 830, 230, 266, 266, 2, Style::Plain },
+    { Kind::Label, 2, frame(2), "6×37＋1", 1273, 260, 700, 156, 4, Style::Plain },
+    { Kind::Option, 2, frame(2), "", 1993, 230, 266, 266, 7, Style::Plain },
+    { Kind::Label, 3, frame(2), "6×61＋1", 2446, 260, 700, 156, 5, Style::Plain },
+    { Kind::Option, 3, frame(2), "", 3156, 230, 266, 266, 8, Style::Plain },
+    { Kind::Label, 4, frame(2), "18×7＋1", 3620, 260, 700, 156, 6, Style::Plain },
+    { Kind::Option, 4, frame(2), "", 4350, 230, 266, 266, 9, Style::Plain },
+    { Kind::Label, 5, frame(3), "140kg/mm2", 100, 252, 896, 200, 11, Style::Plain },
+    { Kind::Option, 5, frame(3), "", 1008, 230, 266, 266, 12, Style::Plain },
+    { Kind::Label, 6, frame(3), "155kg/mm2", 100, 535, 896, 200, 13, Style::Plain },
+    { Kind::Option, 6, frame(3), "", 1008, 512, 266, 266, 17, Style::Plain },
+    { Kind::Label, 7, frame(3), "170kg/mm2", 100, 818, 896, 200, 14, Style::Plain },
+    { Kind::Option, 7, frame(3), "", 1008, 794, 266, 266, 18, Style::Plain },
+    { Kind::Label, 8, frame(3), "185kg/mm2", 100, 1101, 896, 200, 15, Style::Plain },
+    { Kind::Option, 8, frame(3), "", 1008, 1076, 266, 266, 19, Style::Plain },
+    { Kind::Label, 9, frame(3), "200kg/mm2", 100, 1386, 896, 200, 16, Style::Plain },
+    { Kind::Option, 9, frame(3), "", 1008, 1360, 266, 266, 20, Style::Plain },
+    { Kind::Combo, 1, frame(4), "", 126, 252, 896, 280, 22, Style::Plain },
+    { Kind::Combo, 2, frame(4), "", 1134, 252, 896, 280, 23, Style::Plain },
+    { Kind::Combo, 3, frame(4), "", 2142, 252, 896, 280, 24, Style::Plain },
+    { Kind::Combo, 4, frame(4), "", 3150, 252, 896, 280, 25, Style::Plain },
+    { Kind::Label, 10, frame(5), "总断面面积", 138, 280, 896, 168, 27, Style::Plain },
+    { Kind::Text, 1, frame(5), "", 126, 520, 896, 266, 28, Style::ReadOnly },
+    { Kind::Label, 11, frame(5), "每百米重量", 1156, 280, 896, 168, 29, Style::Plain },
+    { Kind::Text, 2, frame(5), "", 1134, 520, 896, 266, 30, Style::ReadOnly },
+    { Kind::Label, 12, frame(5), "总破断拉力", 2150, 280, 896, 168, 40, Style::Plain },
+    { Kind::Text, 3, frame(5), "", 2142, 520, 896, 266, 39, Style::ReadOnly },
+    { Kind::Label, 13, frame(5), " 破断拉力", 3150, 280, 896, 168, 42, Style::Plain },
+    { Kind::Text, 4, frame(5), "", 3150, 520, 896, 266, 41, Style::ReadOnly },
+    { Kind::Label, 14, frame(6), "钢丝绳受力", 126, 220, 1148, 168, 33, Style::Centred },
+    { Kind::Text, 5, frame(6), "", 126, 460, 1148, 266, 34, Style::Plain },
+    { Kind::Label, 15, frame(6), "钢丝绳用途", 126, 1027, 1148, 168, 35, Style::Centred },
+    { Kind::Combo, 5, frame(6), "", 126, 1260, 1148, 280, 38, Style::Plain },
+    { Kind::Label, 16, frame(6), "安全系数", 126, 1820, 1148, 168, 37, Style::Centred },
+    { Kind::Text, 6, frame(6), "", 126, 2060, 1148, 266, 36, Style::Plain },
+    { Kind::Frame, 8, frame(7), "钢丝绳类别", 252, 252, 4676, 588, 44, Style::Plain },
+    { Kind::Command, 2, frame(7), "计  算", 5040, 320, 770, 646, 65, Style::Plain },
+    { Kind::Frame, 13, frame(7), "", 5922, 252, 1400, 2436, 80, Style::Plain },
+    { Kind::Frame, 9, frame(7), "强度", 252, 1008, 1300, 1680, 53, Style::Plain },
+    { Kind::Frame, 10, frame(7), "钢丝绳直径", 1638, 1008, 4172, 646, 54, Style::Plain },
+    { Kind::Frame, 11, frame(7), "近似重量:kg/100m", 1638, 1788, 2304, 900, 59, Style::Plain },
+    { Kind::Frame, 12, frame(7), "最小破断拉力:KN", 4032, 1788, 1778, 900, 62, Style::Plain },
+    { Kind::Label, 17, frame(8), "6×19＋1", 100, 260, 700, 160, 45, Style::Plain },
+    { Kind::Option, 10, frame(8), "", 830, 230, 266, 266, 49, Style::Plain },
+    { Kind::Label, 18, frame(8), "6×37＋1", 1273, 260, 700, 160, 46, Style::Plain },
+    { Kind::Option, 11, frame(8), "", 2016, 230, 266, 266, 50, Style::Plain },
+    { Kind::Label, 19, frame(8), "6×61＋1", 2446, 260, 700, 160, 47, Style::Plain },
+    { Kind::Option, 12, frame(8), "", 3176, 230, 266, 266, 51, Style::Plain },
+    { Kind::Label, 20, frame(8), "18×7＋1", 3620, 260, 700, 160, 48, Style::Plain },
+    { Kind::Option, 13, frame(8), "", 4350, 230, 266, 266, 52, Style::Plain },
+    { Kind::Label, 21, frame(9), "1470kN/mm2", 100, 252, 896, 200, 66, Style::Plain },
+    { Kind::Option, 14, frame(9), "", 1008, 230, 266, 266, 67, Style::Plain },
+    { Kind::Label, 22, frame(9), "1570kN/mm2", 100, 538, 896, 196, 68, Style::Plain },
+    { Kind::Option, 15, frame(9), "", 1008, 512, 266, 266, 71, Style::Plain },
+    { Kind::Label, 23, frame(9), "1670kN/mm2", 100, 820, 896, 196, 69, Style::Plain },
+    { Kind::Option, 16, frame(9), "", 1008, 794, 266, 266, 72, Style::Plain },
+    { Kind::Label, 24, frame(9), "1770kN/mm2", 100, 1102, 896, 196, 70, Style::Plain },
+    { Kind::Option, 17, frame(9), "", 1008, 1076, 266, 266, 73, Style::Plain },
+    { Kind::Label, 33, frame(9), "1870kN/mm2", 100, 1386, 896, 200, 88, Style::Plain },
+    { Kind::Option, 18, frame(9), "", 1008, 1360, 266, 266, 86, Style::Plain },
+    { Kind::Combo, 6, frame(10), "", 126, 252, 896, 280, 55, Style::Plain },
+    { Kind::Combo, 7, frame(10), "", 1134, 252, 896, 280, 56, Style::Plain },
+    { Kind::Combo, 8, frame(10), "", 2142, 252, 896, 280, 57, Style::Plain },
+    { Kind::Combo, 9, frame(10), "", 3150, 252, 896, 280, 58, Style::Plain },
+    { Kind::Label, 25, frame(11), "天然芯", 100, 280, 645, 196, 77, Style::Centred },
+    { Kind::Text, 7, frame(11), "", 100, 520, 645, 266, 76, Style::ReadOnly },
+    { Kind::Label, 26, frame(11), "合成芯", 830, 280, 645, 196, 74, Style::Centred },
+    { Kind::Text, 8, frame(11), "", 830, 520, 645, 266, 60, Style::ReadOnly },
+    { Kind::Label, 27, frame(11), "钢 芯", 1560, 280, 645, 196, 75, Style::Centred },
+    { Kind::Text, 9, frame(11), "", 1512, 520, 645, 266, 61, Style::ReadOnly },
+    { Kind::Label, 28, frame(12), "纤维芯", 98, 280, 500, 196, 78, Style::Plain },
+    { Kind::Option, 19, frame(12), "", 630, 236, 266, 266, 81, Style::Plain },
+    { Kind::Label, 29, frame(12), "钢 芯", 950, 280, 735, 200, 79, Style::Plain },
+    { Kind::Option, 20, frame(12), "", 1450, 236, 266, 266, 87, Style::Plain },
+    { Kind::Text, 10, frame(12), "", 100, 520, 735, 266, 63, Style::ReadOnly },
+    { Kind::Text, 11, frame(12), "", 935, 520, 735, 266, 64, Style::ReadOnly },
+    { Kind::Label, 34, frame(13), "安装", 206, 196, 378, 196, 89, Style::Plain },
+    { Kind::Option, 21, frame(13), "", 280, 378, 350, 236, 90, Style::Plain },
+    { Kind::Label, 35, frame(13), "矿建", 846, 196, 364, 196, 91, Style::Plain },
+    { Kind::Option, 22, frame(13), "", 890, 378, 350, 236, 92, Style::Plain },
+    { Kind::Label, 30, frame(13), "钢丝绳受力", 126, 666, 1148, 168, 82, Style::Centred },
+    { Kind::Text, 12, frame(13), "", 126, 882, 1148, 266, 83, Style::Plain },
+    { Kind::Label, 31, frame(13), "钢丝绳用途", 126, 1286, 1148, 168, 84, Style::Centred },
+    { Kind::Combo, 10, frame(13), "", 126, 1512, 1148, 280, 94, Style::Plain },
+    { Kind::Label, 32, frame(13), "安全系数", 126, 1860, 1148, 168, 85, Style::Centred },
+    { Kind::Text, 13, frame(13), "", 126, 2066, 1148, 266, 93, Style::Plain },
+} };
+
+// Every caption-less option button, text box and purpose list is named by the label beside or
+// above it; that label's caption becomes its accessible name.
+struct LabelFor {
+    int label;
+    Ref control;
+};
+
+inline constexpr std::array<LabelFor, 35> kLabelFor { {
+    { 1, option(1) },
+    { 2, option(2) },
+    { 3, option(3) },
+    { 4, option(4) },
+    { 5, option(5) },
+    { 6, option(6) },
+    { 7, option(7) },
+    { 8, option(8) },
+    { 9, option(9) },
+    { 10, text(1) },
+    { 11, text(2) },
+    { 12, text(3) },
+    { 13, text(4) },
+    { 14, text(5) },
+    { 15, combo(5) },
+    { 16, text(6) },
+    { 17, option(10) },
+    { 18, option(11) },
+    { 19, option(12) },
+    { 20, option(13) },
+    { 21, option(14) },
+    { 22, option(15) },
+    { 23, option(16) },
+    { 24, option(17) },
+    { 33, option(18) },
+    { 25, text(7) },
+    { 26, text(8) },
+    { 27, text(9) },
+    { 28, option(19) },
+    { 29, option(20) },
+    { 34, option(21) },
+    { 35, option(22) },
+    { 30, text(12) },
+    { 31, combo(10) },
+    { 32, text(13) },
+} };
+
+// Nominal diameters offered per rope class, in the order of the rope tables' rows: the lookups
+// go by the picked item's position, never by its text. The traditional 18×7＋1 list is empty.
+inline constexpr std::array<std::string_view, 21> kTraditional6x19Diameters {
+    "φ6.2",
+    "φ7.7",
+    "φ9.3",
+    "φ11.0",
+    "φ12.5",
+    "φ14.0",
+    "φ15.5",
+    "φ17.0",
+    "φ18.5",
+    "φ20.0",
+    "φ21.5",
+    "φ23.0",
+    "φ24.5",
+    "φ26.0",
+    "φ28.0",
+    "φ31.0",
+    "φ34.0",
+    "φ37.0",
+    "φ40.0",
+    "φ43.0",
+    "φ46.0",
+};
+inline constexpr std::array<std::string_view, 21> kTraditional6x37Diameters {
+    "φ8.7",
+    "φ11.0",
+    "φ13.0",
+    "φ15.0",
+    "φ17.5",
+    "φ19.5",
+    "φ21.5",
+    "φ24.0",
+    "φ26.0",
+    "φ28.0",
+    "φ30.0",
+    "φ32.5",
+    "φ34.5",
+    "φ36.5",
+    "φ39.0",
+    "φ43.0",
+    "φ47.5",
+    "φ52.0",
+    "φ56.0",
+    "φ60.5",
+    "φ65.0",
+};
+inline constexpr std::array<std::string_view, 21> kTraditional6x61Diameters {
+    "φ11.0",
+    "φ14.0",
+    "φ16.5",
+    "φ19.5",
+    "φ22.0",
+    "φ25.0",
+    "φ27.5",
+    "φ30.5",
+    "φ33.0",
+    "φ36.0",
+    "φ38.5",
+    "φ41.5",
+    "φ44.0",
+    "φ47.0",
+    "φ50.0",
+    "φ55.5",
+    "φ61.0",
+    "φ66.5",
+    "φ72.0",
+    "φ77.5",
+    "φ83.0",
+};
+inline constexpr std::array<std::string_view, 29> kStandard6x19Diameters {
+    "φ3",
+    "φ4",
+    "φ5",
+    "φ6",
+    "φ7",
+    "φ8",
+    "φ9",
+    "φ10",
+    "φ11",
+    "φ12",
+    "φ13",
+    "φ14",
+    "φ16",
+    "φ18",
+    "φ20",
+    "φ22",
+    "φ24",
+    "φ26",
+    "φ28",
+    "φ(30)",
+    "φ32",
+    "φ34",
+    "φ36",
+    "φ(38)",
+    "φ40",
+    "φ(42)",
+    "φ44",
+    "φ(46)",
+    "φ48",
+};
+inline constexpr std::array<std::string_view, 35> kStandard6x37Diameters {
+    "φ6",
+    "φ7",
+    "φ8",
+    "φ9",
+    "φ10",
+    "φ11",
+    "φ12",
+    "φ13",
+    "φ14",
+    "φ16",
+    "φ18",
+    "φ20",
+    "φ22",
+    "φ24",
+    "φ26",
+    "φ28",
+    "φ(30)",
+    "φ32",
+    "φ(34)",
+    "φ36",
+    "φ(38)",
+    "φ40",
+    "φ(42)",
+    "φ44",
+    "φ(46)",
+    "φ48",
+    "φ(50)",
+    "φ52",
+    "φ(54)",
+    "φ56",
+    "φ(58)",
+    "φ60",
+    "φ(62)",
+    "φ64",
+    "φ66",
+};
+inline constexpr std::array<std::string_view, 26> kStandard6x61Diameters {
+    "φ40",
+    "φ42",
+    "φ44",
+    "φ46",
+    "φ48",
+    "φ50",
+    "φ52",
+    "φ54",
+    "φ56",
+    "φ58",
+    "φ60",
+    "φ62",
+    "φ64",
+    "φ66",
+    "φ68",
+    "φ70",
+    "φ72",
+    "φ74",
+    "φ76",
+    "φ78",
+    "φ80",
+    "φ82",
+    "φ84",
+    "φ86",
+    "φ88",
+    "φ90",
+};
+inline constexpr std::array<std::string_view, 27> kStandard18x7Diameters {
+    "φ6",
+    "φ7",
+    "φ8",
+    "φ9",
+    "φ10",
+    "φ11",
+    "φ12",
+    "φ13",
+    "φ14",
+    "φ16",
+    "φ18",
+    "φ20",
+    "φ22",
+    "φ24",
+    "φ26",
+    "φ28",
+    "φ(30)",
+    "φ32",
+    "φ(34)",
+    "φ36",
+    "φ(38)",
+    "φ40",
+    "φ(42)",
+    "φ44",
+    "φ(46)",
+    "φ48",
+    "φ50",
+};
+
+struct ListSpec {
+    int combo;
+    std::span<const std::string_view> items;
+};
+
+inline constexpr std::array<ListSpec, 7> kDiameterLists { {
+    { 1, kTraditional6x19Diameters },
+    { 2, kTraditional6x37Diameters },
+    { 3, kTraditional6x61Diameters },
+    { 6, kStandard6x19Diameters },
+    { 7, kStandard6x37Diameters },
+    { 8, kStandard6x61Diameters },
+    { 9, kStandard18x7Diameters },
+} };
+
+// The purpose lists offer the first entries of the purpose table: the traditional list all
+// eight, the standard list all but "载人升降14" (which its check still recognises when typed).
+struct PurposeListSpec {
+    int combo;
+    std::size_t count;
+};
+
+inline constexpr std::array<PurposeListSpec, 2> kPurposeLists { { { 5, 8 }, { 10, 7 } } };
+
+// Parents come before their children, so one pass over the rows can build the window.
+constexpr bool parentsComeFirst()
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const Ref parent = kControls[i].parent;
+        if (parent.number == 0)
+            continue;
+        bool seen = false;
+        for (std::size_t j = 0; j < i; ++j)
+            seen = seen || (kControls[j].kind == parent.kind && kControls[j].number == parent.number);
+        if (!seen)
+            return false;
+    }
+    return true;
+}
+static_assert(parentsComeFirst());
+
+} // namespace app

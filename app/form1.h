@@ -1,0 +1,111 @@
+#pragma once
+
+// The calculator window. It holds two calculators, the traditional method in Frame1 above
+// and the standard method in Frame7 below, and no state but its controls.
+//
+// How data flows: a class pick enables one diameter list and one "计  算" button and empties
+// every read-out; a grade (or core) pick empties the diameter lists and the read-outs that
+// hang on them; a diameter pick reads the class's rope table by the picked item's position
+// and writes the read-outs; every change of a check's input empties that method's result
+// box; "计  算" reads the read-outs and inputs back from the boxes and writes only the
+// result box, or shows a message.
+//
+// Handlers are named control_event and run exactly when the window's rules say (see
+// wiring.cpp): writing a box from a handler runs that box's change handler at once, nested.
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace app {
+
+struct Ref;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+protected:
+    // Virtual so that a test can watch them run in the order Qt delivers the events.
+    // Traditional method (traditional_handlers.cpp).
+    virtual void Option1_Click();
+    virtual void Option2_Click();
+    virtual void Option3_Click();
+    virtual void Option4_Click();
+    virtual void Option5_Click();
+    virtual void Option6_Click();
+    virtual void Option7_Click();
+    virtual void Option8_Click();
+    virtual void Option9_Click();
+    virtual void Combo1_Click();
+    virtual void Combo2_Click();
+    virtual void Combo3_Click();
+    virtual void Command1_Click();
+    virtual void Combo5_Click();
+    virtual void Combo5_Change();
+    virtual void Text4_Change();
+    virtual void Text5_Change();
+
+    // Standard method (standard_handlers.cpp).
+    virtual void Option10_Click();
+    virtual void Option11_Click();
+    virtual void Option12_Click();
+    virtual void Option13_Click();
+    virtual void Option14_Click();
+    virtual void Option15_Click();
+    virtual void Option16_Click();
+    virtual void Option17_Click();
+    virtual void Option18_Click();
+    virtual void Option19_Click();
+    virtual void Option20_Click();
+    virtual void Option21_Click();
+    virtual void Option22_Click();
+    virtual void Combo6_Click();
+    virtual void Combo7_Click();
+    virtual void Combo8_Click();
+    virtual void Combo9_Click();
+    virtual void Command2_Click();
+    virtual void Combo10_Click();
+    virtual void Combo10_Change();
+    virtual void Text10_Change();
+    virtual void Text11_Change();
+    virtual void Text12_Change();
+
+    // The controls by their number, as the handlers name them.
+    QGroupBox *frame(int n) const { return m_frames.at(n); }
+    QLabel *label(int n) const { return m_labels.at(n); }
+    QRadioButton *option(int n) const { return m_options.at(n); }
+    QComboBox *combo(int n) const { return m_combos.at(n); }
+    QLineEdit *text(int n) const { return m_texts.at(n); }
+    QPushButton *command(int n) const { return m_commands.at(n); }
+
+private:
+    using Handler = void (Form1::*)();
+
+    void buildControls(); // build_controls.cpp
+    QWidget *widget(Ref ref);
+    void wire(); // wiring.cpp
+    void onSelected(QRadioButton *button, Handler handler);
+    void onPick(QComboBox *list, Handler handler);
+    void onTyping(QComboBox *list, Handler handler);
+    void onChange(QLineEdit *box, Handler handler);
+    void onPress(QPushButton *button, Handler handler);
+
+    // Indexed by the control's number; index 0 is unused.
+    std::array<QGroupBox *, 14> m_frames {};
+    std::array<QLabel *, 36> m_labels {};
+    std::array<QRadioButton *, 23> m_options {};
+    std::array<QComboBox *, 11> m_combos {};
+    std::array<QLineEdit *, 14> m_texts {};
+    std::array<QPushButton *, 3> m_commands {};
+};
+
+} // namespace app

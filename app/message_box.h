@@ -1,0 +1,12 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+namespace app {
+
+// The window's way of reporting a missing input: a modal box with the fixed text, one OK
+// button, no icon and the application's title. Returns when the user has closed it.
+void showMessage(QWidget *parent, const QString &text);
+
+} // namespace app
