@@ -30,14 +30,13 @@ QString objectNameOf(Kind kind, int number)
 
 // An editable list whose items never change and where only a pick from the list is a pick:
 // no inline completion, no item added on Enter, and no item chosen because the typed text
-// happens to equal one (neither on Enter nor on leaving the field).
+// happens to equal one (Qt would choose it when editing finishes, on Enter or on leaving).
 QComboBox *makeList(QWidget *parent)
 {
     auto *list = new QComboBox(parent);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
-    QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
 }

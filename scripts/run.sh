@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the calculator in Release and opens its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build --target ropecalc -j"$(nproc 2>/dev/null || echo 2)"
+exec build/app/ropecalc

@@ -1,0 +1,316 @@
+// When handlers run: the window's rules, driven by real mouse and keyboard events on the
+// offscreen platform and watched through a window that logs every handler as it starts.
+
+#include "app/control_ops.h"
+#include "recording_form.h"
+#include "widget_actions.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <memory>
+
+class TestHandlerTiming : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<RecordingForm> m_form;
+
+    template <typename T> T *find(const QString &name) const
+    {
+        T *control = m_form->findChild<T *>(name);
+        Q_ASSERT(control);
+        return control;
+    }
+    QRadioButton *option(int n) const { return find<QRadioButton>("Option" + QString::number(n)); }
+    QComboBox *combo(int n) const { return find<QComboBox>("Combo" + QString::number(n)); }
+    QLineEdit *text(int n) const { return find<QLineEdit>("Text" + QString::number(n)); }
+
+private slots:
+    void init()
+    {
+        m_form = std::make_unique<RecordingForm>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_form->log.clear();
+    }
+
+    // Clicking an option button runs its click handler, and only its own.
+    void optionClick_data()
+    {
+        QTest::addColumn<int>("number");
+        for (int n = 1; n <= 22; ++n)
+            QTest::addRow("Option%d", n) << n;
+    }
+
+    void optionClick()
+    {
+        QFETCH(int, number);
+        QTest::mouseClick(option(number), Qt::LeftButton);
+        QVERIFY(option(number)->isChecked());
+        QCOMPARE(m_form->log, QStringList { QString("Option%1_Click").arg(number) });
+    }
+
+    // Selecting another button of the frame runs the new one's handler; the one cleared runs
+    // nothing, and clicking the selected button again changes nothing.
+    void optionMovesWithinFrame()
+    {
+        QTest::mouseClick(option(5), Qt::LeftButton);
+        QTest::mouseClick(option(7), Qt::LeftButton);
+        QTest::mouseClick(option(7), Qt::LeftButton);
+        QVERIFY(!option(5)->isChecked());
+        QCOMPARE(m_form->log, (QStringList { "Option5_Click", "Option7_Click" }));
+    }
+
+    void optionByKeyboard()
+    {
+        option(14)->setFocus();
+        QTest::keyClick(option(14), Qt::Key_Space);
+        QTest::keyClick(option(14), Qt::Key_Down);
+        QVERIFY(option(15)->isChecked());
+        QCOMPARE(m_form->log, (QStringList { "Option14_Click", "Option15_Click" }));
+    }
+
+    // A handler that selects a button runs that button's handler there and then, nested.
+    void optionSelectedByCodeRunsNested()
+    {
+        QStringList seenRightAfter;
+        m_form->alsoDo["Option10_Click"] = [&] {
+            option(19)->setChecked(true);
+            seenRightAfter = m_form->log;
+            option(21)->setChecked(true);
+        };
+        QTest::mouseClick(option(10), Qt::LeftButton);
+        QCOMPARE(seenRightAfter, (QStringList { "Option10_Click", "Option19_Click" }));
+        QCOMPARE(m_form->log, (QStringList { "Option10_Click", "Option19_Click", "Option21_Click" }));
+    }
+
+    // Code can clear a button without selecting another and without running anything.
+    void optionClearedByCodeRunsNothing()
+    {
+        QTest::mouseClick(option(2), Qt::LeftButton);
+        QTest::mouseClick(option(22), Qt::LeftButton);
+        m_form->log.clear();
+        app::clearSelection(option(2));
+        app::clearSelection(option(22));
+        app::clearSelection(option(3)); // not selected: nothing to clear
+        for (int n = 1; n <= 4; ++n)
+            QVERIFY(!option(n)->isChecked());
+        QVERIFY(!option(21)->isChecked() && !option(22)->isChecked());
+        QVERIFY(m_form->log.isEmpty());
+        // The frame still behaves as one group afterwards.
+        QTest::mouseClick(option(1), Qt::LeftButton);
+        QTest::mouseClick(option(3), Qt::LeftButton);
+        QVERIFY(!option(1)->isChecked());
+    }
+
+    // A disabled option button takes no click and keeps its selection.
+    void disabledOptionKeepsSelection()
+    {
+        QTest::mouseClick(option(14), Qt::LeftButton);
+        option(14)->setEnabled(false);
+        option(16)->setEnabled(false);
+        QTest::mouseClick(option(16), Qt::LeftButton);
+        QVERIFY(option(14)->isChecked());
+        QVERIFY(!option(16)->isChecked());
+        QCOMPARE(m_form->log, QStringList { "Option14_Click" });
+    }
+
+    void enablingRunsNothing()
+    {
+        for (QWidget *control : m_form->findChildren<QWidget *>(QRegularExpression("^[A-Z][a-z]+\\d+$"))) {
+            control->setEnabled(false);
+            control->setEnabled(true);
+        }
+        QVERIFY(m_form->log.isEmpty());
+    }
+
+    // Every list with a click handler runs it on a pick by mouse and by keyboard, and never
+    // its change handler.
+    void listPick_data()
+    {
+        QTest::addColumn<int>("number");
+        for (int n : { 1, 2, 3, 5, 6, 7, 8, 9, 10 })
+            QTest::addRow("Combo%d", n) << n;
+    }
+
+    void listPick()
+    {
+        QFETCH(int, number);
+        const QString handler = QString("Combo%1_Click").arg(number);
+        QComboBox *list = combo(number);
+
+        QVERIFY(actions::pickWithMouse(list, 2));
+        QCOMPARE(list->currentIndex(), 2);
+        QCOMPARE(list->currentText(), list->itemText(2));
+        QCOMPARE(m_form->log, QStringList { handler });
+
+        // The same item once more is a pick as well.
+        QVERIFY(actions::pickWithMouse(list, 2));
+        QCOMPARE(m_form->log, (QStringList { handler, handler }));
+
+        m_form->log.clear();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentIndex(), 3);
+        QCOMPARE(m_form->log, QStringList { handler });
+    }
+
+    void listPickByKeyboardInOpenList()
+    {
+        QComboBox *list = combo(6);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView *view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
+        QCOMPARE(m_form->log, QStringList { "Combo6_Click" });
+        QCOMPARE(list->currentText(), list->itemText(list->currentIndex()));
+    }
+
+    // Typing is no pick: a purpose list runs its change handler for every edit, a diameter
+    // list runs nothing, and neither Enter nor leaving the field turns text that equals an
+    // item into a pick or a new item.
+    void typingInLists_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("purpose list") << 5 << "12" << QStringList { "Combo5_Change", "Combo5_Change" };
+        QTest::newRow("purpose list, an item's text") << 10 << "缆绳3.5" << QStringList(5, "Combo10_Change");
+        QTest::newRow("diameter list") << 1 << "φ6.2" << QStringList {};
+        QTest::newRow("empty diameter list") << 4 << "7" << QStringList {};
+        QTest::newRow("standard diameter list") << 9 << "φ6" << QStringList {};
+    }
+
+    void typingInLists()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, expected);
+        QComboBox *list = combo(number);
+        const int items = list->count();
+        list->setFocus();
+        actions::type(list->lineEdit(), typed);
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        find<QLineEdit>("Text5")->setFocus(); // leave the field
+        QCOMPARE(list->currentText(), typed);
+        QCOMPARE(list->currentIndex(), -1);
+        QCOMPARE(list->count(), items);
+        QCOMPARE(m_form->log, expected);
+    }
+
+    // Enter alone, with the field still focused, picks nothing either.
+    void enterOnAnItemsTextIsNoPick()
+    {
+        QComboBox *list = combo(2);
+        list->setFocus();
+        actions::type(list->lineEdit(), QStringLiteral("φ13.0"));
+        QTest::keyClick(list->lineEdit(), Qt::Key_Enter);
+        QCOMPARE(list->currentIndex(), -1);
+        QVERIFY(m_form->log.isEmpty());
+    }
+
+    void typingCompletesNothing()
+    {
+        QComboBox *list = combo(5);
+        actions::type(list->lineEdit(), QStringLiteral("矿井"));
+        QCOMPARE(list->currentText(), QStringLiteral("矿井"));
+        QCOMPARE(m_form->log.size(), 2);
+    }
+
+    void deletingTypedTextIsAnEdit()
+    {
+        actions::type(combo(10)->lineEdit(), "9");
+        QTest::keyClick(combo(10)->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(m_form->log, (QStringList { "Combo10_Change", "Combo10_Change" }));
+    }
+
+    // Emptying a list's text from code leaves no item selected and runs nothing.
+    void clearingListRunsNothing()
+    {
+        QComboBox *list = combo(7);
+        QVERIFY(actions::pickWithMouse(list, 5));
+        m_form->log.clear();
+        app::clearText(list);
+        QCOMPARE(list->currentIndex(), -1);
+        QCOMPARE(list->currentText(), QString());
+        QCOMPARE(list->count(), 35);
+        // With typed text and no item picked as well.
+        actions::type(combo(5)->lineEdit(), "8");
+        m_form->log.clear();
+        app::clearText(combo(5));
+        QCOMPARE(combo(5)->currentText(), QString());
+        QVERIFY(m_form->log.isEmpty());
+    }
+
+    // A text box's change handler runs on typing and on every write that changes its text.
+    void textChange_data()
+    {
+        QTest::addColumn<int>("number");
+        for (int n : { 4, 5, 10, 11, 12 })
+            QTest::addRow("Text%d", n) << n;
+    }
+
+    void textChange()
+    {
+        QFETCH(int, number);
+        const QString handler = QString("Text%1_Change").arg(number);
+        text(number)->setText("1700");
+        text(number)->setText("1700"); // the same text again is no change
+        text(number)->clear();
+        QCOMPARE(m_form->log, (QStringList { handler, handler }));
+    }
+
+    void typingInForceBoxes()
+    {
+        actions::type(text(5), "2000");
+        actions::type(text(12), "-1");
+        QCOMPARE(m_form->log,
+            (QStringList { "Text5_Change", "Text5_Change", "Text5_Change", "Text5_Change", "Text12_Change",
+                "Text12_Change" }));
+    }
+
+    // The read-outs cannot be typed into; the result boxes can, and that runs nothing.
+    void typingInReadOutsAndResults()
+    {
+        actions::type(text(4), "5");
+        actions::type(text(11), "5");
+        QCOMPARE(text(4)->text(), QString());
+        actions::type(text(6), "abc");
+        actions::type(text(13), "12");
+        QCOMPARE(text(13)->text(), QStringLiteral("12"));
+        QVERIFY(m_form->log.isEmpty());
+    }
+
+    // A handler that writes a box runs the box's change handler before the write returns.
+    void writeFromHandlerRunsNested()
+    {
+        QStringList seenRightAfter;
+        m_form->alsoDo["Combo2_Click"] = [&] {
+            text(4)->setText("19890");
+            seenRightAfter = m_form->log;
+        };
+        QVERIFY(actions::pickWithMouse(combo(2), 0));
+        QCOMPARE(seenRightAfter, (QStringList { "Combo2_Click", "Text4_Change" }));
+    }
+
+    void commandClick()
+    {
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
+        find<QPushButton>("Command2")->setFocus();
+        QTest::keyClick(find<QPushButton>("Command2"), Qt::Key_Space);
+        QCOMPARE(m_form->log, (QStringList { "Command1_Click", "Command2_Click", "Command2_Click" }));
+    }
+};
+
+QTEST_MAIN(TestHandlerTiming)
+#include "tst_handler_timing.moc"
