@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target ropecalc -j"$(nproc 2>/dev/null || echo 2)"
+cmake --preset release >/dev/null
+cmake --build --preset release --target ropecalc -j"$(nproc 2>/dev/null || echo 2)"
 exec build/app/ropecalc

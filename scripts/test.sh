@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc 2>/dev/null || echo 2)"
-ctest --test-dir build --output-on-failure
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$(nproc 2>/dev/null || echo 2)"
+ctest --preset release
