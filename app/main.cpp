@@ -13,7 +13,7 @@ namespace {
 // several lines and abort, where one plain line and an error exit serve the user better.
 QStringList heldMessages;
 
-void holdStartupMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+void holdStartupMessage(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
 {
     if (type == QtFatalMsg) {
         std::fputs(

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -12,9 +13,11 @@ namespace common {
 
 namespace {
 
+constexpr std::string_view kBlanks = " \t\r\n";
+
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return kBlanks.find(c) != std::string_view::npos;
 }
 bool isDigit(char c)
 {
@@ -65,15 +68,39 @@ private:
     std::size_t m_pos = 0;
 };
 
+// Steps over an optional sign and tells whether it was a minus.
+bool takeSign(Cursor &cursor)
+{
+    const char c = cursor.peek();
+    if (c != '+' && c != '-')
+        return false;
+    cursor.advance();
+    return c == '-';
+}
+
+// An exponent after the mantissa, "e" or "E", a sign and at least one digit. Without a digit
+// it is no part of the number, and the cursor may then have moved past the "e".
+std::optional<std::int64_t> scanExponent(Cursor &cursor)
+{
+    if (cursor.peek() != 'e' && cursor.peek() != 'E')
+        return std::nullopt;
+    cursor.advance();
+    const bool negative = takeSign(cursor);
+    std::optional<std::int64_t> exponent;
+    for (char c = cursor.peek(); isDigit(c); c = cursor.peek()) {
+        cursor.advance();
+        exponent = std::min(exponent.value_or(0) * 10 + (c - '0'), kExponentCap);
+    }
+    if (exponent && negative)
+        *exponent = -*exponent;
+    return exponent;
+}
+
 ScannedNumber scanNumber(std::string_view text, bool skipBlanks)
 {
     ScannedNumber number;
     Cursor cursor(text, skipBlanks);
-
-    if (cursor.peek() == '+' || cursor.peek() == '-') {
-        number.negative = cursor.peek() == '-';
-        cursor.advance();
-    }
+    number.negative = takeSign(cursor);
 
     // The mantissa. Leading zeros only move the point; trailing zeros are trimmed afterwards.
     std::int64_t digitsBeforePoint = 0;
@@ -97,26 +124,9 @@ ScannedNumber scanNumber(std::string_view text, bool skipBlanks)
     number.end = cursor.position();
     number.significant.erase(number.significant.find_last_not_of('0') + 1);
 
-    // The exponent belongs to the number only when it has at least one digit; otherwise the
-    // number ends where it started.
-    if (cursor.peek() == 'e' || cursor.peek() == 'E') {
-        cursor.advance();
-        bool negativeExponent = false;
-        if (cursor.peek() == '+' || cursor.peek() == '-') {
-            negativeExponent = cursor.peek() == '-';
-            cursor.advance();
-        }
-        bool exponentHasDigits = false;
-        std::int64_t exponent = 0;
-        for (char c = cursor.peek(); isDigit(c); c = cursor.peek()) {
-            cursor.advance();
-            exponentHasDigits = true;
-            exponent = std::min(exponent * 10 + (c - '0'), kExponentCap);
-        }
-        if (exponentHasDigits) {
-            number.exponent = negativeExponent ? -exponent : exponent;
-            number.end = cursor.position();
-        }
+    if (const std::optional<std::int64_t> exponent = scanExponent(cursor)) {
+        number.exponent = *exponent;
+        number.end = cursor.position();
     }
     number.exponent += digitsBeforePoint - zerosBeforeSignificant - 1;
     return number;
@@ -156,11 +166,10 @@ double leadingNumber(std::string_view text)
 
 std::optional<double> wholeNumber(std::string_view text)
 {
-    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
-    if (first >= last)
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
         return std::nullopt;
-    const std::string_view trimmed(first, last);
+    const std::string_view trimmed = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 
     const ScannedNumber number = scanNumber(trimmed, false);
     if (!number.hasDigits || number.end != trimmed.size())
