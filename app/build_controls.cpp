@@ -57,44 +57,44 @@ bool takesFocus(Kind kind)
 void Form1::buildControls()
 {
     std::vector<std::pair<int, QWidget *>> focusOrder;
-    for (const ControlSpec &spec : kControls) {
-        QWidget *parent = widget(spec.parent);
-        const QString caption = qstr(spec.caption);
+    for (const ControlSpec &row : kControls) {
+        QWidget *parent = widget(row.parent);
+        const QString caption = qstr(row.caption);
         QWidget *control = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case Kind::Frame:
-            control = m_frames.at(spec.number) = new QGroupBox(caption, parent);
+            control = m_frames.at(row.number) = new QGroupBox(caption, parent);
             break;
         case Kind::Label: {
             auto *label = new QLabel(caption, parent);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(
-                (spec.style == Style::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-            control = m_labels.at(spec.number) = label;
+                (row.style == Style::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+            control = m_labels.at(row.number) = label;
             break;
         }
         case Kind::Option:
             // Option buttons of one frame are siblings, so Qt's auto-exclusivity groups them per frame.
-            control = m_options.at(spec.number) = new QRadioButton(parent);
+            control = m_options.at(row.number) = new QRadioButton(parent);
             break;
         case Kind::Combo:
-            control = m_combos.at(spec.number) = makeList(parent);
+            control = m_combos.at(row.number) = makeList(parent);
             break;
         case Kind::Text: {
             auto *box = new QLineEdit(parent);
-            box->setReadOnly(spec.style == Style::ReadOnly);
-            control = m_texts.at(spec.number) = box;
+            box->setReadOnly(row.style == Style::ReadOnly);
+            control = m_texts.at(row.number) = box;
             break;
         }
         case Kind::Command:
-            control = m_commands.at(spec.number) = new QPushButton(caption, parent);
+            control = m_commands.at(row.number) = new QPushButton(caption, parent);
             break;
         }
-        control->setObjectName(objectNameOf(spec.kind, spec.number));
-        control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
-            twipsToPixels(spec.height));
-        if (takesFocus(spec.kind))
-            focusOrder.emplace_back(spec.tabIndex, control);
+        control->setObjectName(objectNameOf(row.kind, row.number));
+        control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+            twipsToPixels(row.height));
+        if (takesFocus(row.kind))
+            focusOrder.emplace_back(row.tabIndex, control);
     }
 
     for (const ListSpec &list : kDiameterLists) {

@@ -34,50 +34,55 @@ public:
     explicit Form1(QWidget *parent = nullptr);
 
 protected:
-    // Virtual so that a test can watch them run in the order Qt delivers the events.
+    using Handler = void (Form1::*)();
+
+    // Every event reaches its handler through here, so a test can watch them run in the order
+    // Qt delivers them.
+    virtual void run(Handler handler) { (this->*handler)(); }
+
     // Traditional method (traditional_handlers.cpp).
-    virtual void Option1_Click();
-    virtual void Option2_Click();
-    virtual void Option3_Click();
-    virtual void Option4_Click();
-    virtual void Option5_Click();
-    virtual void Option6_Click();
-    virtual void Option7_Click();
-    virtual void Option8_Click();
-    virtual void Option9_Click();
-    virtual void Combo1_Click();
-    virtual void Combo2_Click();
-    virtual void Combo3_Click();
-    virtual void Command1_Click();
-    virtual void Combo5_Click();
-    virtual void Combo5_Change();
-    virtual void Text4_Change();
-    virtual void Text5_Change();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option6_Click();
+    void Option7_Click();
+    void Option8_Click();
+    void Option9_Click();
+    void Combo1_Click();
+    void Combo2_Click();
+    void Combo3_Click();
+    void Command1_Click();
+    void Combo5_Click();
+    void Combo5_Change();
+    void Text4_Change();
+    void Text5_Change();
 
     // Standard method (standard_handlers.cpp).
-    virtual void Option10_Click();
-    virtual void Option11_Click();
-    virtual void Option12_Click();
-    virtual void Option13_Click();
-    virtual void Option14_Click();
-    virtual void Option15_Click();
-    virtual void Option16_Click();
-    virtual void Option17_Click();
-    virtual void Option18_Click();
-    virtual void Option19_Click();
-    virtual void Option20_Click();
-    virtual void Option21_Click();
-    virtual void Option22_Click();
-    virtual void Combo6_Click();
-    virtual void Combo7_Click();
-    virtual void Combo8_Click();
-    virtual void Combo9_Click();
-    virtual void Command2_Click();
-    virtual void Combo10_Click();
-    virtual void Combo10_Change();
-    virtual void Text10_Change();
-    virtual void Text11_Change();
-    virtual void Text12_Change();
+    void Option10_Click();
+    void Option11_Click();
+    void Option12_Click();
+    void Option13_Click();
+    void Option14_Click();
+    void Option15_Click();
+    void Option16_Click();
+    void Option17_Click();
+    void Option18_Click();
+    void Option19_Click();
+    void Option20_Click();
+    void Option21_Click();
+    void Option22_Click();
+    void Combo6_Click();
+    void Combo7_Click();
+    void Combo8_Click();
+    void Combo9_Click();
+    void Command2_Click();
+    void Combo10_Click();
+    void Combo10_Change();
+    void Text10_Change();
+    void Text11_Change();
+    void Text12_Change();
 
     // The controls by their number, as the handlers name them.
     QGroupBox *frame(int n) const { return m_frames.at(n); }
@@ -88,8 +93,6 @@ protected:
     QPushButton *command(int n) const { return m_commands.at(n); }
 
 private:
-    using Handler = void (Form1::*)();
-
     void buildControls(); // build_controls.cpp
     QWidget *widget(Ref ref);
     void wire(); // wiring.cpp

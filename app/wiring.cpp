@@ -67,28 +67,28 @@ void Form1::onSelected(QRadioButton *button, Handler handler)
 {
     connect(button, &QRadioButton::toggled, this, [this, handler](bool selected) {
         if (selected)
-            (this->*handler)();
+            run(handler);
     });
 }
 
 void Form1::onPick(QComboBox *list, Handler handler)
 {
-    connect(list, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
+    connect(list, &QComboBox::activated, this, [this, handler] { run(handler); });
 }
 
 void Form1::onTyping(QComboBox *list, Handler handler)
 {
-    connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, handler] { (this->*handler)(); });
+    connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, handler] { run(handler); });
 }
 
 void Form1::onChange(QLineEdit *box, Handler handler)
 {
-    connect(box, &QLineEdit::textChanged, this, [this, handler] { (this->*handler)(); });
+    connect(box, &QLineEdit::textChanged, this, [this, handler] { run(handler); });
 }
 
 void Form1::onPress(QPushButton *button, Handler handler)
 {
-    connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
 }
 
 } // namespace app

@@ -4,183 +4,75 @@
 
 #include <QHash>
 #include <QStringList>
+#include <array>
 #include <functional>
+#include <utility>
 
-// The real window, with every handler noting its name when it starts, then doing what the
-// window's own handler does, then whatever a test asked for at the end of that handler.
+// The real window, noting the name of every handler as it starts, then running it, then
+// doing whatever a test asked for at the end of that handler.
 class RecordingForm : public app::Form1 {
 public:
     QStringList log;
     QHash<QString, std::function<void()>> alsoDo;
 
 protected:
-    void Option1_Click() override
+    void run(Handler handler) override
     {
-        run("Option1_Click", [this] { Form1::Option1_Click(); });
-    }
-    void Option2_Click() override
-    {
-        run("Option2_Click", [this] { Form1::Option2_Click(); });
-    }
-    void Option3_Click() override
-    {
-        run("Option3_Click", [this] { Form1::Option3_Click(); });
-    }
-    void Option4_Click() override
-    {
-        run("Option4_Click", [this] { Form1::Option4_Click(); });
-    }
-    void Option5_Click() override
-    {
-        run("Option5_Click", [this] { Form1::Option5_Click(); });
-    }
-    void Option6_Click() override
-    {
-        run("Option6_Click", [this] { Form1::Option6_Click(); });
-    }
-    void Option7_Click() override
-    {
-        run("Option7_Click", [this] { Form1::Option7_Click(); });
-    }
-    void Option8_Click() override
-    {
-        run("Option8_Click", [this] { Form1::Option8_Click(); });
-    }
-    void Option9_Click() override
-    {
-        run("Option9_Click", [this] { Form1::Option9_Click(); });
-    }
-    void Combo1_Click() override
-    {
-        run("Combo1_Click", [this] { Form1::Combo1_Click(); });
-    }
-    void Combo2_Click() override
-    {
-        run("Combo2_Click", [this] { Form1::Combo2_Click(); });
-    }
-    void Combo3_Click() override
-    {
-        run("Combo3_Click", [this] { Form1::Combo3_Click(); });
-    }
-    void Command1_Click() override
-    {
-        run("Command1_Click", [this] { Form1::Command1_Click(); });
-    }
-    void Combo5_Click() override
-    {
-        run("Combo5_Click", [this] { Form1::Combo5_Click(); });
-    }
-    void Combo5_Change() override
-    {
-        run("Combo5_Change", [this] { Form1::Combo5_Change(); });
-    }
-    void Text4_Change() override
-    {
-        run("Text4_Change", [this] { Form1::Text4_Change(); });
-    }
-    void Text5_Change() override
-    {
-        run("Text5_Change", [this] { Form1::Text5_Change(); });
-    }
-    void Option10_Click() override
-    {
-        run("Option10_Click", [this] { Form1::Option10_Click(); });
-    }
-    void Option11_Click() override
-    {
-        run("Option11_Click", [this] { Form1::Option11_Click(); });
-    }
-    void Option12_Click() override
-    {
-        run("Option12_Click", [this] { Form1::Option12_Click(); });
-    }
-    void Option13_Click() override
-    {
-        run("Option13_Click", [this] { Form1::Option13_Click(); });
-    }
-    void Option14_Click() override
-    {
-        run("Option14_Click", [this] { Form1::Option14_Click(); });
-    }
-    void Option15_Click() override
-    {
-        run("Option15_Click", [this] { Form1::Option15_Click(); });
-    }
-    void Option16_Click() override
-    {
-        run("Option16_Click", [this] { Form1::Option16_Click(); });
-    }
-    void Option17_Click() override
-    {
-        run("Option17_Click", [this] { Form1::Option17_Click(); });
-    }
-    void Option18_Click() override
-    {
-        run("Option18_Click", [this] { Form1::Option18_Click(); });
-    }
-    void Option19_Click() override
-    {
-        run("Option19_Click", [this] { Form1::Option19_Click(); });
-    }
-    void Option20_Click() override
-    {
-        run("Option20_Click", [this] { Form1::Option20_Click(); });
-    }
-    void Option21_Click() override
-    {
-        run("Option21_Click", [this] { Form1::Option21_Click(); });
-    }
-    void Option22_Click() override
-    {
-        run("Option22_Click", [this] { Form1::Option22_Click(); });
-    }
-    void Combo6_Click() override
-    {
-        run("Combo6_Click", [this] { Form1::Combo6_Click(); });
-    }
-    void Combo7_Click() override
-    {
-        run("Combo7_Click", [this] { Form1::Combo7_Click(); });
-    }
-    void Combo8_Click() override
-    {
-        run("Combo8_Click", [this] { Form1::Combo8_Click(); });
-    }
-    void Combo9_Click() override
-    {
-        run("Combo9_Click", [this] { Form1::Combo9_Click(); });
-    }
-    void Command2_Click() override
-    {
-        run("Command2_Click", [this] { Form1::Command2_Click(); });
-    }
-    void Combo10_Click() override
-    {
-        run("Combo10_Click", [this] { Form1::Combo10_Click(); });
-    }
-    void Combo10_Change() override
-    {
-        run("Combo10_Change", [this] { Form1::Combo10_Change(); });
-    }
-    void Text10_Change() override
-    {
-        run("Text10_Change", [this] { Form1::Text10_Change(); });
-    }
-    void Text11_Change() override
-    {
-        run("Text11_Change", [this] { Form1::Text11_Change(); });
-    }
-    void Text12_Change() override
-    {
-        run("Text12_Change", [this] { Form1::Text12_Change(); });
+        const QString name = nameOf(handler);
+        log << name;
+        Form1::run(handler);
+        if (const auto action = alsoDo.value(name))
+            action();
     }
 
 private:
-    void run(const QString &name, const std::function<void()> &handler)
+    static QString nameOf(Handler handler)
     {
-        log << name;
-        handler();
-        if (const auto action = alsoDo.value(name))
-            action();
+        static const std::array<std::pair<Handler, const char *>, 40> names { {
+            { &RecordingForm::Option1_Click, "Option1_Click" },
+            { &RecordingForm::Option2_Click, "Option2_Click" },
+            { &RecordingForm::Option3_Click, "Option3_Click" },
+            { &RecordingForm::Option4_Click, "Option4_Click" },
+            { &RecordingForm::Option5_Click, "Option5_Click" },
+            { &RecordingForm::Option6_Click, "Option6_Click" },
+            { &RecordingForm::Option7_Click, "Option7_Click" },
+            { &RecordingForm::Option8_Click, "Option8_Click" },
+            { &RecordingForm::Option9_Click, "Option9_Click" },
+            { &RecordingForm::Combo1_Click, "Combo1_Click" },
+            { &RecordingForm::Combo2_Click, "Combo2_Click" },
+            { &RecordingForm::Combo3_Click, "Combo3_Click" },
+            { &RecordingForm::Command1_Click, "Command1_Click" },
+            { &RecordingForm::Combo5_Click, "Combo5_Click" },
+            { &RecordingForm::Combo5_Change, "Combo5_Change" },
+            { &RecordingForm::Text4_Change, "Text4_Change" },
+            { &RecordingForm::Text5_Change, "Text5_Change" },
+            { &RecordingForm::Option10_Click, "Option10_Click" },
+            { &RecordingForm::Option11_Click, "Option11_Click" },
+            { &RecordingForm::Option12_Click, "Option12_Click" },
+            { &RecordingForm::Option13_Click, "Option13_Click" },
+            { &RecordingForm::Option14_Click, "Option14_Click" },
+            { &RecordingForm::Option15_Click, "Option15_Click" },
+            { &RecordingForm::Option16_Click, "Option16_Click" },
+            { &RecordingForm::Option17_Click, "Option17_Click" },
+            { &RecordingForm::Option18_Click, "Option18_Click" },
+            { &RecordingForm::Option19_Click, "Option19_Click" },
+            { &RecordingForm::Option20_Click, "Option20_Click" },
+            { &RecordingForm::Option21_Click, "Option21_Click" },
+            { &RecordingForm::Option22_Click, "Option22_Click" },
+            { &RecordingForm::Combo6_Click, "Combo6_Click" },
+            { &RecordingForm::Combo7_Click, "Combo7_Click" },
+            { &RecordingForm::Combo8_Click, "Combo8_Click" },
+            { &RecordingForm::Combo9_Click, "Combo9_Click" },
+            { &RecordingForm::Command2_Click, "Command2_Click" },
+            { &RecordingForm::Combo10_Click, "Combo10_Click" },
+            { &RecordingForm::Combo10_Change, "Combo10_Change" },
+            { &RecordingForm::Text10_Change, "Text10_Change" },
+            { &RecordingForm::Text11_Change, "Text11_Change" },
+            { &RecordingForm::Text12_Change, "Text12_Change" },
+        } };
+        for (const auto &[known, name] : names)
+            if (known == handler)
+                return QString::fromLatin1(name);
+        return QStringLiteral("unnamed handler");
     }
 };
