@@ -1,5 +1,6 @@
 #include "app/control_table.h"
 #include "app/form1.h"
+#include "app/qt_text.h"
 #include "app/twips.h"
 #include "common/purpose_table.h"
 
@@ -15,11 +16,6 @@
 namespace app {
 
 namespace {
-
-QString qstr(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString objectNameOf(Kind kind, int number)
 {
@@ -59,7 +55,7 @@ void Form1::buildControls()
     std::vector<std::pair<int, QWidget *>> focusOrder;
     for (const ControlSpec &row : kControls) {
         QWidget *parent = widget(row.parent);
-        const QString caption = qstr(row.caption);
+        const QString caption = qtText(row.caption);
         QWidget *control = nullptr;
         switch (row.kind) {
         case Kind::Frame:
@@ -100,13 +96,13 @@ void Form1::buildControls()
     for (const ListSpec &list : kDiameterLists) {
         QStringList items;
         for (std::string_view item : list.items)
-            items << qstr(item);
+            items << qtText(item);
         fill(combo(list.combo), items);
     }
     for (const PurposeListSpec &list : kPurposeLists) {
         QStringList items;
         for (std::size_t i = 0; i < list.count; ++i)
-            items << qstr(common::kPurposes.at(i).text);
+            items << qtText(common::kPurposes.at(i).text);
         fill(combo(list.combo), items);
     }
 

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/control_table.h"
+#include "app/qt_text.h"
 #include "app/twips.h"
 
 #include <QComboBox>
@@ -37,7 +38,7 @@ Form1::Form1(QWidget *parent)
             | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), qsizetype(kWindowCaption.size())));
+    setWindowTitle(qtText(kWindowCaption));
     setFont(dialogFont());
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     buildControls();

@@ -1,5 +1,6 @@
 #include "app/control_table.h"
 #include "app/form1.h"
+#include "app/qt_text.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -34,8 +35,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(message));
 
     QApplication::setApplicationName(QStringLiteral("ropecalc"));
-    QApplication::setApplicationDisplayName(
-        QString::fromUtf8(app::kWindowCaption.data(), qsizetype(app::kWindowCaption.size())));
+    QApplication::setApplicationDisplayName(app::qtText(app::kWindowCaption));
 
     app::Form1 window;
     window.show();

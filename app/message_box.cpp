@@ -1,6 +1,7 @@
 #include "app/message_box.h"
 
 #include "app/control_table.h"
+#include "app/qt_text.h"
 
 #include <QMessageBox>
 
@@ -8,9 +9,7 @@ namespace app {
 
 void showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon,
-        QString::fromUtf8(kWindowCaption.data(), qsizetype(kWindowCaption.size())), text, QMessageBox::Ok,
-        parent);
+    QMessageBox box(QMessageBox::NoIcon, qtText(kWindowCaption), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -2,6 +2,7 @@
 // order, and the start state from which every calculation begins.
 
 #include "app/form1.h"
+#include "app/qt_text.h"
 #include "common/purpose_table.h"
 
 #include <QComboBox>
@@ -220,7 +221,7 @@ private slots:
     {
         QStringList purposes;
         for (const common::Purpose &purpose : common::kPurposes)
-            purposes << QString::fromUtf8(purpose.text.data(), qsizetype(purpose.text.size()));
+            purposes << app::qtText(purpose.text);
         QCOMPARE(itemsOf(find<QComboBox>("Combo5")), purposes);
         QCOMPARE(itemsOf(find<QComboBox>("Combo10")), purposes.mid(0, 7));
         QCOMPARE(find<QComboBox>("Combo5")->itemText(0), QStringLiteral("绑扎绳10"));
