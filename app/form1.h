@@ -15,6 +15,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -22,6 +23,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace traditional {
+enum class Grade;
+struct RopeTable;
+} // namespace traditional
 
 namespace app {
 
@@ -101,6 +107,11 @@ private:
     void onTyping(QComboBox *list, Handler handler);
     void onChange(QLineEdit *box, Handler handler);
     void onPress(QPushButton *button, Handler handler);
+
+    // Steps the traditional handlers share (traditional_handlers.cpp).
+    void pickTraditionalGrade();
+    std::optional<traditional::Grade> traditionalGrade() const;
+    void lookUpTraditional(const traditional::RopeTable &table, const QComboBox *list);
 
     // Indexed by the control's number; index 0 is unused.
     std::array<QGroupBox *, 14> m_frames {};
