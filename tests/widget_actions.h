@@ -34,6 +34,28 @@ inline bool pickWithMouse(QComboBox *list, int row)
     return QTest::qWaitFor([view] { return !view->isVisible(); });
 }
 
+// Opens the list from the keyboard, walks down to the item in row and takes it with Enter.
+inline bool pickWithKeyboard(QComboBox *list, int row)
+{
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_F4);
+    QAbstractItemView *view = list->view();
+    if (!QTest::qWaitForWindowExposed(view->window()))
+        return false;
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int i = 0; i < row; ++i)
+        QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    return QTest::qWaitFor([view] { return !view->isVisible(); });
+}
+
+// Empties a text box or a list's edit field the way a user does: select all, then delete.
+inline void erase(QWidget *widget)
+{
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_Delete);
+}
+
 struct SeenMessage {
     QString text;
     QString title;
