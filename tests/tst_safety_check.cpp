@@ -10,14 +10,6 @@
 
 Q_DECLARE_METATYPE(std::optional<double>)
 
-namespace {
-
-const QString kRope = QStringLiteral("message: 请选择钢丝绳直径和钢丝绳公称抗拉强度");
-const QString kForce = QStringLiteral("message: 请输入钢丝绳受力");
-const QString kPurpose = QStringLiteral("message: 请选择钢丝绳用途或输入规程要求倍数");
-
-} // namespace
-
 class TestSafetyCheck : public QObject {
     Q_OBJECT
 
@@ -65,13 +57,13 @@ void TestSafetyCheck::verdict_data()
 
     // Messages come in the order force present, rope readable, force readable, purpose.
     QTest::newRow("no force outranks an unreadable rope") << noRope << ""
-                                                          << "" << kForce;
+                                                          << "" << kForceVerdict;
     QTest::newRow("unreadable rope outranks a bad force") << noRope << "12kg"
-                                                          << "" << kRope;
+                                                          << "" << kRopeVerdict;
     QTest::newRow("bad force outranks a missing purpose") << b1700 << "12kg"
-                                                          << "" << kForce;
+                                                          << "" << kForceVerdict;
     QTest::newRow("missing purpose") << b1700 << "200"
-                                     << "" << kPurpose;
+                                     << "" << kPurposeVerdict;
 
     QTest::newRow("passes above the factor") << b1700 << "200"
                                              << "井架提升6"
@@ -95,12 +87,12 @@ void TestSafetyCheck::verdict_data()
                                               << "6"
                                               << "passed: 1.7E+303";
     QTest::newRow("quotient overflows") << b1700 << "1e-320"
-                                        << "6" << kForce;
+                                        << "6" << kForceVerdict;
     QTest::newRow("largest breaking force, force below 1")
         << std::optional(std::numeric_limits<double>::max()) << "0.5"
-        << "6" << kForce;
+        << "6" << kForceVerdict;
     QTest::newRow("force beyond the double range") << b1700 << "1e999"
-                                                   << "6" << kForce;
+                                                   << "6" << kForceVerdict;
 }
 
 void TestSafetyCheck::verdict()

@@ -6,14 +6,6 @@
 
 #include <QtTest>
 
-namespace {
-
-const QString kRope = QStringLiteral("message: 请选择钢丝绳直径和钢丝绳公称抗拉强度");
-const QString kForce = QStringLiteral("message: 请输入钢丝绳受力");
-const QString kPurpose = QStringLiteral("message: 请选择钢丝绳用途或输入规程要求倍数");
-
-} // namespace
-
 class TestTraditionalCheck : public QObject {
     Q_OBJECT
 
@@ -37,57 +29,57 @@ void TestTraditionalCheck::check_data()
     // Only the first failing test is reported.
     QTest::newRow("nothing entered") << ""
                                      << ""
-                                     << "" << kRope;
+                                     << "" << kRopeVerdict;
     QTest::newRow("no rope looked up") << ""
                                        << "2000"
-                                       << "井架提升6" << kRope;
+                                       << "井架提升6" << kRopeVerdict;
     QTest::newRow("no such model") << "无此型号"
                                    << "2000"
-                                   << "井架提升6" << kRope;
+                                   << "井架提升6" << kRopeVerdict;
     QTest::newRow("no force") << "1700"
                               << ""
-                              << "" << kForce;
+                              << "" << kForceVerdict;
     QTest::newRow("force 0") << "1700"
                              << "0"
-                             << "井架提升6" << kForce;
+                             << "井架提升6" << kForceVerdict;
     QTest::newRow("force -0") << "1700"
                               << "-0"
-                              << "井架提升6" << kForce;
+                              << "井架提升6" << kForceVerdict;
     QTest::newRow("force in words") << "1700"
                                     << "两吨"
-                                    << "井架提升6" << kForce;
+                                    << "井架提升6" << kForceVerdict;
     QTest::newRow("force in full-width digits") << "1700"
                                                 << "２０００"
-                                                << "井架提升6" << kForce;
+                                                << "井架提升6" << kForceVerdict;
     QTest::newRow("no purpose") << "1700"
                                 << "200"
-                                << "" << kPurpose;
+                                << "" << kPurposeVerdict;
     QTest::newRow("typed factor 0") << "1700"
                                     << "200"
-                                    << "0" << kPurpose;
+                                    << "0" << kPurposeVerdict;
     QTest::newRow("purpose with a leading blank") << "1700"
                                                   << "200"
-                                                  << " 缆绳3.5" << kPurpose;
+                                                  << " 缆绳3.5" << kPurposeVerdict;
     QTest::newRow("purpose with something added") << "1700"
                                                   << "200"
-                                                  << "缆绳3.5米" << kPurpose;
+                                                  << "缆绳3.5米" << kPurposeVerdict;
 
     // Text the whole-text conversion cannot take gets the message of its box.
     QTest::newRow("force with a unit") << "1700"
                                        << "12kg"
-                                       << "井架提升6" << kForce;
+                                       << "井架提升6" << kForceVerdict;
     QTest::newRow("force with a decimal comma") << "1700"
                                                 << "2,5"
-                                                << "井架提升6" << kForce;
+                                                << "井架提升6" << kForceVerdict;
     QTest::newRow("factor with a decimal comma") << "1700"
                                                  << "200"
-                                                 << "3,5" << kPurpose;
+                                                 << "3,5" << kPurposeVerdict;
     QTest::newRow("force so small the quotient overflows") << "1700"
                                                            << "1e-320"
-                                                           << "井架提升6" << kForce;
+                                                           << "井架提升6" << kForceVerdict;
     QTest::newRow("force beyond the double range") << "1700"
                                                    << "1e999"
-                                                   << "井架提升6" << kForce;
+                                                   << "井架提升6" << kForceVerdict;
 
     QTest::newRow("equal to the factor") << "1700"
                                          << "170"

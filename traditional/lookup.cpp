@@ -2,9 +2,15 @@
 
 #include "common/number_format.h"
 
+#include <array>
+
 namespace traditional {
 
 namespace {
+
+// The columns every row has, in the order of Grade.
+constexpr std::array<BreakingForce Row::*, 4> kBelow200 { &Row::kg140, &Row::kg155, &Row::kg170,
+    &Row::kg185 };
 
 Forces textOf(BreakingForce force)
 {
@@ -21,27 +27,13 @@ std::optional<Readouts> lookup(const RopeTable &table, int row, std::optional<Gr
     Readouts shown { common::formatGeneral(cells.area), common::formatGeneral(cells.weight), std::nullopt };
     if (!grade)
         return shown;
-    switch (*grade) {
-    case Grade::Kg140:
-        shown.forces = textOf(cells.kg140);
-        break;
-    case Grade::Kg155:
-        shown.forces = textOf(cells.kg155);
-        break;
-    case Grade::Kg170:
-        shown.forces = textOf(cells.kg170);
-        break;
-    case Grade::Kg185:
-        shown.forces = textOf(cells.kg185);
-        break;
-    case Grade::Kg200:
-        if (std::size_t(row) < table.kg200.size()) {
-            shown.forces = textOf(table.kg200[std::size_t(row)]);
-        } else {
-            const std::string none(kNoSuchModel);
-            shown = { none, none, Forces { none, none } };
-        }
-        break;
+    if (*grade != Grade::Kg200) {
+        shown.forces = textOf(cells.*kBelow200.at(std::size_t(*grade)));
+    } else if (std::size_t(row) < table.kg200.size()) {
+        shown.forces = textOf(table.kg200[std::size_t(row)]);
+    } else {
+        const std::string none(kNoSuchModel);
+        shown = { none, none, Forces { none, none } };
     }
     return shown;
 }
