@@ -85,6 +85,7 @@ private slots:
     void sameItemTwice();
     void typingADiameterIsNoPick();
     void gradePickEmptiesListsAndReadouts();
+    void gradePickWhitensResultOnly();
     void results_data();
     void results();
     void messages_data();
@@ -169,15 +170,20 @@ void TestTraditionalFrame::lookupWithoutGradeLeavesForces()
     QCOMPARE(readouts(), (QStringList { "183.88", "172.8", "left", "alone" }));
 }
 
+// Picking the same item again gives the same read-outs and still empties a shown result,
+// though Text4 keeps its text and so runs no change handler.
 void TestTraditionalFrame::sameItemTwice()
 {
-    QVERIFY(chooseRope(7, 2, 5));
+    QVERIFY(prepare1700(QStringLiteral("170"), QStringLiteral("绑扎绳10")));
+    QCOMPARE(calculate(), QStringList());
+    QCOMPARE(resultColour(), kRed);
     const QStringList first = readouts();
-    QCOMPARE(first, (QStringList { "141.16", "132.7", "23960", "19650" }));
     m_form->log.clear();
-    QVERIFY(actions::pickWithKeyboard(combo(2), 5));
+    QVERIFY(actions::pickWithKeyboard(combo(1), 0));
     QCOMPARE(readouts(), first);
-    QCOMPARE(m_form->log, QStringList { "Combo2_Click" }); // same text: Text4 did not change
+    QCOMPARE(m_form->log, QStringList { "Combo1_Click" });
+    QCOMPARE(text(6)->text(), QString());
+    QCOMPARE(resultColour(), kWhite);
 }
 
 // Typing an item's text into a diameter list and pressing Enter or leaving looks nothing up.
@@ -194,6 +200,19 @@ void TestTraditionalFrame::typingADiameterIsNoPick()
     QCOMPARE(m_form->log, QStringList());
     QCOMPARE(readouts(), (QStringList { "14.32", "13.53", "2000", "1700" }));
     QCOMPARE(text(6)->text(), QStringLiteral("8.5"));
+}
+
+// A grade pick whitens the result box but does not empty it itself: with no breaking force
+// shown, nothing else empties it either.
+void TestTraditionalFrame::gradePickWhitensResultOnly()
+{
+    QPalette grey = text(6)->palette();
+    grey.setColor(QPalette::Base, QColor(200, 200, 200));
+    text(6)->setPalette(grey);
+    actions::type(text(6), QStringLiteral("x"));
+    QTest::mouseClick(option(7), Qt::LeftButton);
+    QCOMPARE(text(6)->text(), QStringLiteral("x"));
+    QCOMPARE(resultColour(), kWhite);
 }
 
 // A new grade means a new rope: lists and read-outs empty, the result empty and white; the

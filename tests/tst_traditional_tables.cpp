@@ -122,19 +122,21 @@ void TestTraditionalTables::ropeToTotalRatio_data()
     QTest::addColumn<const RopeTable *>("table");
     QTest::addColumn<double>("ratio");
     QTest::addColumn<double>("tolerance");
-    QTest::newRow("6x19") << &traditional::k6x19 << 0.85 << 0.04;
+    QTest::newRow("6x19") << &traditional::k6x19 << 0.85 << 0.02;
     QTest::newRow("6x37") << &traditional::k6x37 << 0.82 << 0.015;
     QTest::newRow("6x61") << &traditional::k6x61 << 0.80 << 0.005;
 }
 
 // Laying the wires into a rope costs strength in a fixed proportion per construction. The
-// catalogue departs from it in two cells, which are shown as printed.
+// catalogue departs from it in four cells, which are shown as printed.
 void TestTraditionalTables::ropeToTotalRatio()
 {
     QFETCH(const RopeTable *, table);
     QFETCH(double, ratio);
     QFETCH(double, tolerance);
     const std::vector<Cell> exceptions {
+        { &traditional::k6x19, 9, 185 }, // φ20.0: 24700 of 27950, 0.88
+        { &traditional::k6x19, 15, 185 }, // φ31.0: 58200 of 66200, 0.88
         { &traditional::k6x37, 0, 140 }, // φ8.7: 3000 of 3900, 0.77
         { &traditional::k6x61, 20, 170 }, // φ83.0: 331600 of 439500, 0.75
     };
