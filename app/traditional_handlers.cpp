@@ -95,12 +95,10 @@ void Form1::pickTraditionalGrade()
 
 std::optional<traditional::Grade> Form1::traditionalGrade() const
 {
-    using traditional::Grade;
-    constexpr std::array<Grade, 5> grades { Grade::Kg140, Grade::Kg155, Grade::Kg170, Grade::Kg185,
-        Grade::Kg200 };
-    for (std::size_t i = 0; i < grades.size(); ++i)
-        if (option(5 + int(i))->isChecked())
-            return grades.at(i);
+    // Option5 to Option9 stand in the order of the grades, 140 to 200 kg/mm2.
+    for (int i = 0; i <= int(traditional::Grade::Kg200); ++i)
+        if (option(5 + i)->isChecked())
+            return traditional::Grade(i);
     return std::nullopt;
 }
 
