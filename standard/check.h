@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/safety_check.h"
+#include "standard/rope_tables.h"
+
+#include <optional>
+#include <string_view>
+
+namespace standard {
+
+enum class RopeClass { C6x19, C6x37, C6x61, C18x7 };
+
+// What the rope is for: installation work ("安装") or mine construction ("矿建").
+enum class WorkType { Installation, MineConstruction };
+
+// The buttons the check reads, as selected now; empty where none of a group is selected.
+struct Choices {
+    std::optional<RopeClass> ropeClass;
+    std::optional<Core> core;
+    std::optional<WorkType> work;
+};
+
+// The standard "计  算". The breaking force of the selected core (kN) is turned into kg, times
+// the coefficient of class and core under "矿建", and divided by the force on the rope (kg).
+// Without a core or a work type, or under "矿建" without a class, the breaking force counts as
+// 0, so the rope is too weak for any factor of 0 or more. Takes the texts as they stand in
+// their boxes: the two breaking-force read-outs, the force and the purpose.
+common::Verdict check(std::string_view fibreBreaking, std::string_view steelBreaking, std::string_view force,
+    std::string_view purpose, const Choices &choices);
+
+} // namespace standard
