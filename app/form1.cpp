@@ -64,4 +64,12 @@ QWidget *Form1::widget(Ref ref)
     return nullptr;
 }
 
+std::optional<int> Form1::selectedAmong(int first, int last) const
+{
+    for (int n = first; n <= last; ++n)
+        if (option(n)->isChecked())
+            return n - first;
+    return std::nullopt;
+}
+
 } // namespace app

@@ -29,6 +29,12 @@ enum class Grade;
 struct RopeTable;
 } // namespace traditional
 
+namespace standard {
+enum class Grade;
+enum class Core;
+struct Readouts;
+} // namespace standard
+
 namespace app {
 
 struct Ref;
@@ -46,11 +52,17 @@ protected:
     // Qt delivers them.
     virtual void run(Handler handler) { (this->*handler)(); }
 
-    // Traditional method (traditional_handlers.cpp).
+    // Rope classes, which also choose the method (class_handlers.cpp).
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
     void Option4_Click();
+    void Option10_Click();
+    void Option11_Click();
+    void Option12_Click();
+    void Option13_Click();
+
+    // Traditional method (traditional_handlers.cpp).
     void Option5_Click();
     void Option6_Click();
     void Option7_Click();
@@ -66,10 +78,6 @@ protected:
     void Text5_Change();
 
     // Standard method (standard_handlers.cpp).
-    void Option10_Click();
-    void Option11_Click();
-    void Option12_Click();
-    void Option13_Click();
     void Option14_Click();
     void Option15_Click();
     void Option16_Click();
@@ -108,10 +116,26 @@ private:
     void onChange(QLineEdit *box, Handler handler);
     void onPress(QPushButton *button, Handler handler);
 
+    // The offset of the selected one among the option buttons first to last, if any.
+    std::optional<int> selectedAmong(int first, int last) const;
+
+    // Steps the class handlers share (class_handlers.cpp).
+    void pickTraditionalClass(int rank);
+    void pickStandardClass(int rank);
+    void enableOnlyDiameterList(int list);
+    void emptyReadouts();
+
     // Steps the traditional handlers share (traditional_handlers.cpp).
     void pickTraditionalGrade();
     std::optional<traditional::Grade> traditionalGrade() const;
     void lookUpTraditional(const traditional::RopeTable &table, const QComboBox *list);
+
+    // Steps the standard handlers share (standard_handlers.cpp).
+    void pickStandardGrade();
+    void emptyStandardLists();
+    std::optional<standard::Grade> standardGrade() const;
+    std::optional<standard::Core> standardCore() const;
+    void showStandard(const standard::Readouts &shown);
 
     // Indexed by the control's number; index 0 is unused.
     std::array<QGroupBox *, 14> m_frames {};

@@ -18,12 +18,6 @@ static_assert(kTraditional6x19Diameters.size() == traditional::k6x19.rows.size()
 static_assert(kTraditional6x37Diameters.size() == traditional::k6x37.rows.size());
 static_assert(kTraditional6x61Diameters.size() == traditional::k6x61.rows.size());
 
-// Class buttons: what they switch arrives with the standard method.
-void Form1::Option1_Click() { }
-void Form1::Option2_Click() { }
-void Form1::Option3_Click() { }
-void Form1::Option4_Click() { }
-
 void Form1::Option5_Click()
 {
     pickTraditionalGrade();
@@ -96,9 +90,8 @@ void Form1::pickTraditionalGrade()
 std::optional<traditional::Grade> Form1::traditionalGrade() const
 {
     // Option5 to Option9 stand in the order of the grades, 140 to 200 kg/mm2.
-    for (int i = 0; i <= int(traditional::Grade::Kg200); ++i)
-        if (option(5 + i)->isChecked())
-            return traditional::Grade(i);
+    if (const std::optional<int> rank = selectedAmong(5, 9))
+        return traditional::Grade(*rank);
     return std::nullopt;
 }
 
