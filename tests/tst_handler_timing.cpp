@@ -2,9 +2,8 @@
 // offscreen platform and watched through a window that logs every handler as it starts.
 
 #include "app/control_ops.h"
-#include "recording_form.h"
 #include "widget_actions.h"
-#include "window_controls.h"
+#include "window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -13,26 +12,17 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <memory>
 
-class TestHandlerTiming : public QObject {
+class TestHandlerTiming : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<RecordingForm> m_form;
-
-    WindowControls controls() const { return WindowControls(m_form.get()); }
     template <typename T> T *find(const QString &name) const { return controls().find<T>(name); }
-    QRadioButton *option(int n) const { return controls().option(n); }
-    QComboBox *combo(int n) const { return controls().combo(n); }
-    QLineEdit *text(int n) const { return controls().text(n); }
 
 private slots:
     void init()
     {
-        m_form = std::make_unique<RecordingForm>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(openWindow());
         m_form->log.clear();
     }
 

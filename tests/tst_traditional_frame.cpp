@@ -2,43 +2,29 @@
 // platform: grade and diameter picks fill the read-outs, "计  算" answers with a factor, the
 // red warning or one message, and every change of an input empties the result at once.
 
-#include "recording_form.h"
+#include "result_boxes.h"
 #include "widget_actions.h"
-#include "window_controls.h"
+#include "window_fixture.h"
 
 #include <QtTest>
-#include <memory>
 
 namespace {
 
 const QString kNone = QStringLiteral("无此型号");
-const QString kRopeMessage = QStringLiteral("请选择钢丝绳直径和钢丝绳公称抗拉强度");
-const QString kForceMessage = QStringLiteral("请输入钢丝绳受力");
-const QString kPurposeMessage = QStringLiteral("请选择钢丝绳用途或输入规程要求倍数");
-const QString kTooWeak = QStringLiteral("重选钢丝绳");
-const QColor kWhite(255, 255, 255);
-const QColor kRed(255, 0, 0);
 
 constexpr int kNoGrade = 0; // no grade button clicked; otherwise the option's number, 5 to 9
 
 } // namespace
 
-class TestTraditionalFrame : public QObject {
+class TestTraditionalFrame : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<RecordingForm> m_form;
-
-    WindowControls controls() const { return WindowControls(m_form.get()); }
-    QRadioButton *option(int n) const { return controls().option(n); }
-    QComboBox *combo(int n) const { return controls().combo(n); }
-    QLineEdit *text(int n) const { return controls().text(n); }
-
     QStringList readouts() const
     {
         return { text(1)->text(), text(2)->text(), text(3)->text(), text(4)->text() };
     }
-    QColor resultColour() const { return text(6)->palette().color(QPalette::Base); }
+    QColor resultColour() const { return background(text(6)); }
 
     // Grade (when given) and diameter, as a user picks them.
     bool chooseRope(int gradeOption, int list, int row)
@@ -48,23 +34,8 @@ private:
         return actions::pickWithKeyboard(combo(list), row);
     }
 
-    // Replaces what a box or list field holds by typing.
-    static void retype(QWidget *widget, const QString &typed)
-    {
-        actions::erase(widget);
-        actions::type(widget, typed);
-    }
-
-    // Presses "计  算" and returns the texts of the message boxes it showed.
-    QStringList calculate() const
-    {
-        QStringList texts;
-        const auto seen = actions::answeringMessages(
-            [this] { QTest::mouseClick(controls().command(1), Qt::LeftButton); });
-        for (const actions::SeenMessage &message : seen)
-            texts << message.text;
-        return texts;
-    }
+    static void retype(QWidget *widget, const QString &typed) { actions::retype(widget, typed); }
+    QStringList calculate() const { return actions::pressShowingMessages(controls().command(1)); }
 
     // A rope of breaking force 1700 (6x19 φ6.2 at 140) with force and purpose typed.
     bool prepare1700(const QString &force, const QString &purpose)
@@ -98,9 +69,7 @@ private slots:
 
 void TestTraditionalFrame::init()
 {
-    m_form = std::make_unique<RecordingForm>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(openWindow());
 }
 
 // Grade 155, φ20.0 by mouse, force 2000 typed, "井架提升6" picked: 19890 / 2000 = 9.945 > 6.

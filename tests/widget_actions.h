@@ -56,6 +56,13 @@ inline void erase(QWidget *widget)
     QTest::keyClick(widget, Qt::Key_Delete);
 }
 
+// Replaces what a box or list field holds by typing.
+inline void retype(QWidget *widget, const QString &typed)
+{
+    erase(widget);
+    type(widget, typed);
+}
+
 struct SeenMessage {
     QString text;
     QString title;
@@ -82,6 +89,16 @@ inline QList<SeenMessage> answeringMessages(const std::function<void()> &during)
     watch.start(10);
     during();
     return seen;
+}
+
+// Clicks the button and returns the texts of the message boxes it showed.
+inline QStringList pressShowingMessages(QAbstractButton *button)
+{
+    QStringList texts;
+    for (const SeenMessage &message :
+        answeringMessages([button] { QTest::mouseClick(button, Qt::LeftButton); }))
+        texts << message.text;
+    return texts;
 }
 
 } // namespace actions
