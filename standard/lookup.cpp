@@ -19,7 +19,7 @@ Readouts lookup(
     std::span<const SixStrandRow> table, int row, std::optional<Core> core, std::optional<Grade> grade)
 {
     const SixStrandRow *cells = rowAt(table, row);
-    if (!cells || !core)
+    if (cells == nullptr || !core)
         return {};
     Readouts shown;
     // The six-strand columns start at 1570.
@@ -42,7 +42,7 @@ Readouts lookup(
     std::span<const EighteenStrandRow> table, int row, std::optional<Core> core, std::optional<Grade> grade)
 {
     const EighteenStrandRow *cells = rowAt(table, row);
-    if (!cells || core != Core::Fibre)
+    if (cells == nullptr || core != Core::Fibre)
         return {};
     Readouts shown;
     shown.naturalFibreWeight = common::formatGeneral(cells->naturalFibreWeight);
