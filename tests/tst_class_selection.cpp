@@ -153,6 +153,22 @@ private slots:
         QVERIFY(option(14)->isChecked());
     }
 
+    // With fibre core selected already, no core handler runs; the class pick itself empties
+    // the standard lists.
+    void standardClassEmptiesListsItself()
+    {
+        click(10);
+        click(15);
+        QVERIFY(actions::pickWithKeyboard(combo(6), 3));
+        QCOMPARE(text(10)->text(), QStringLiteral("17.3"));
+        m_form->log.clear();
+        click(11);
+        QVERIFY(!m_form->log.contains("Option19_Click"));
+        QCOMPARE(combo(6)->currentText(), QString());
+        QCOMPARE(combo(6)->currentIndex(), -1);
+        QCOMPARE(text(10)->text(), QString());
+    }
+
     // Only 18×7＋1 is made in grade 1470; another class greys it out but keeps it selected.
     void grade1470KeptWhileDisabled()
     {

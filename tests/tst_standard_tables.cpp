@@ -103,6 +103,8 @@ private slots:
     void sharedDiametersWeighTheSame();
     void knownCells_data();
     void knownCells();
+    void columnSums_data();
+    void columnSums();
 };
 
 void TestStandardTables::shape_data()
@@ -292,6 +294,42 @@ void TestStandardTables::knownCells()
         columns.begin(), columns.end(), [&](const Column &candidate) { return candidate.name == column; });
     QVERIFY(named != columns.end());
     QCOMPARE(named->cells.at(std::size_t(row)), value);
+}
+
+// Each column's sum over the catalogue, so that a slip in any one cell shows. 6×37＋1 steel
+// 1870 holds the mended φ8 value.
+void TestStandardTables::columnSums_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QList<double>>("sums"); // weights, then fibre and steel forces by grade
+    QTest::newRow("6x19") << QByteArray("6x19")
+                          << QList<double> { 6935.10, 6755.74, 7638.45, 9645.34, 10266.01, 10875.88, 11490.94,
+                                 10429.82, 11092.85, 11753.88, 12427.11 };
+    QTest::newRow("6x37") << QByteArray("6x37")
+                          << QList<double> { 17488.8, 17024.9, 19231.4, 23339.1, 24829.6, 26303.4, 27787.1,
+                                 25255.4, 26860.6, 28466.1, 30062.6 };
+    QTest::newRow("6x61") << QByteArray("6x61")
+                          << QList<double> { 41779, 40952, 46044, 54751, 58251, 61717, 65239, 59100, 62881,
+                                 66633, 70405 };
+    QTest::newRow("18x7") << QByteArray("18x7")
+                          << QList<double> { 8775.2, 10838.5, 11553.1, 12296.0, 13030.3, 13769.6 };
+}
+
+void TestStandardTables::columnSums()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QList<double>, sums);
+    const Table table = tableNamed(name);
+    std::vector<Column> columns = table.weights;
+    for (const Column &force : forcesOf(table))
+        columns.push_back(force);
+    QCOMPARE(qsizetype(columns.size()), sums.size());
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        double sum = 0;
+        for (double cell : columns[c].cells)
+            sum += cell;
+        QVERIFY2(std::abs(sum - sums.at(qsizetype(c))) < 1e-6, qPrintable(columns[c].name));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestStandardTables)
