@@ -58,25 +58,21 @@ void Form1::Option20_Click()
 
 void Form1::Combo6_Click()
 {
-    clearResult(text(13));
     showStandard(
         standard::lookup(standard::k6x19, combo(6)->currentIndex(), standardCore(), standardGrade()));
 }
 void Form1::Combo7_Click()
 {
-    clearResult(text(13));
     showStandard(
         standard::lookup(standard::k6x37, combo(7)->currentIndex(), standardCore(), standardGrade()));
 }
 void Form1::Combo8_Click()
 {
-    clearResult(text(13));
     showStandard(
         standard::lookup(standard::k6x61, combo(8)->currentIndex(), standardCore(), standardGrade()));
 }
 void Form1::Combo9_Click()
 {
-    clearResult(text(13));
     showStandard(
         standard::lookup(standard::k18x7, combo(9)->currentIndex(), standardCore(), standardGrade()));
 }
@@ -156,8 +152,10 @@ std::optional<standard::Core> Form1::standardCore() const
     return std::nullopt;
 }
 
+// A diameter pick: the result no longer belongs to the rope on screen, then the read-outs.
 void Form1::showStandard(const standard::Readouts &shown)
 {
+    clearResult(text(13));
     const auto write = [](QLineEdit *box, const std::optional<std::string> &value) {
         if (value)
             box->setText(qtText(*value));
