@@ -30,12 +30,13 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext & /*context*/, 
 // The name of the installed desktop entry and icon; desktops match the window to them by it.
 constexpr auto kDesktopEntry = "io.github.ropecalc.Ropecalc";
 
-// The icon drawn in the window's title and the task switcher. Added by file name only, so no
-// picture is decoded until the window system asks for one.
+// The icon of the window's title bar and task bar. Qt decodes each size as it is added, so
+// only the small ones are here (about half a millisecond); menus and launchers take the large
+// ones from the installed icon theme.
 QIcon windowIcon()
 {
     QIcon icon;
-    for (const int size : { 16, 24, 32, 48, 64, 128 })
+    for (const int size : { 16, 32, 48 })
         icon.addFile(QStringLiteral(":/icons/ropecalc-%1.png").arg(size), QSize(size, size));
     return icon;
 }
