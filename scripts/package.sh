@@ -3,7 +3,7 @@
 # Prints the package's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh dpkg-dev
+bash scripts/deps.sh dpkg-dev file
 cmake --preset release >/dev/null
 cmake --build --preset release --target ropecalc compressed_docs -j"$(nproc 2>/dev/null || echo 2)"
 rm -rf build/package

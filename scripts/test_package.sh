@@ -4,7 +4,7 @@
 # shows its window at the size the control table gives.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh dpkg-dev lintian desktop-file-utils appstream
+bash scripts/deps.sh lintian desktop-file-utils appstream
 
 fail() {
     echo "package check: $*" >&2
