@@ -22,13 +22,22 @@ foreach(size 16 22 24 32 48 64 128 256)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${ROPECALC_APP_ID}.png)
 endforeach()
 
+# The changelog, the metadata's release list and the manual page name the version; a new
+# version without their entries would be described as an old one.
+foreach(versioned "package/changelog:ropecalc (${PROJECT_VERSION})"
+    "package/ropecalc.1:\"ropecalc ${PROJECT_VERSION}\""
+    "desktop/${ROPECALC_APP_ID}.metainfo.xml:<release version=\"${PROJECT_VERSION}\"")
+  string(REGEX MATCH "^[^:]+" file ${versioned})
+  string(REGEX REPLACE "^[^:]+:" "" entry ${versioned})
+  file(READ ${app_dir}/${file} content)
+  string(FIND "${content}" "${entry}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "app/${file} has no entry for version ${PROJECT_VERSION}: ${entry}")
+  endif()
+endforeach()
+
 # Debian keeps a package's copyright and its compressed changelog in its doc folder, and
-# compressed manual pages. The changelog's newest entry must name this version, or the
-# package would describe another.
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog changelog_head LIMIT_COUNT 1)
-if(NOT changelog_head MATCHES "^ropecalc \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "app/package/changelog starts with '${changelog_head}'; add an entry for ${PROJECT_VERSION}")
-endif()
+# compressed manual pages.
 set(compressed_docs)
 foreach(doc changelog ropecalc.1)
   set(gz ${CMAKE_CURRENT_BINARY_DIR}/${doc}.gz)
