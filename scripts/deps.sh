@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the calculator need, on Debian or Ubuntu.
-# Elsewhere it names what to install and leaves it to the user.
+# Elsewhere it names what to install and leaves it to the user. Further Debian package names
+# given as arguments are installed too.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-noto-cjk)
+packages=(g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-noto-cjk "$@")
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     echo "No apt here: install a C++20 compiler (g++ 12 or newer), CMake 3.25 or newer, the Qt 6 Widgets" >&2

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and its tests in Release and runs every test.
+# Installs what is missing, builds the calculator and its tests in Release, runs every test,
+# then builds the Debian package and checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc 2>/dev/null || echo 2)"
 ctest --preset release
+bash scripts/test_package.sh
