@@ -17,6 +17,23 @@ namespace app {
 
 namespace {
 
+// Qt lets Tab reach only the focused (or selected) button of an exclusive group: on taking the
+// focus, a button takes tab focus from the other buttons of its frame. Here every option button
+// is a stop of its own in the window's tab order, as the design's tab indexes give them, so the
+// others get it back. Arrow keys still move the selection within a frame.
+class OptionButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QRadioButton::focusInEvent(event);
+        for (QRadioButton *sibling : parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            sibling->setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
 QString objectNameOf(Kind kind, int number)
 {
     static constexpr std::array<const char *, 6> kindNames { "Frame", "Label", "Option", "Combo", "Text",
@@ -43,6 +60,8 @@ void fill(QComboBox *list, const QStringList &items)
     list->setCurrentIndex(-1); // a list starts with nothing picked and an empty field
 }
 
+// Read-only read-outs take the focus too: a keyboard or screen-reader user reaches them by Tab
+// to hear or copy a value, in the place the design's tab indexes give them.
 bool takesFocus(Kind kind)
 {
     return kind != Kind::Frame && kind != Kind::Label;
@@ -71,7 +90,7 @@ void Form1::buildControls()
         }
         case Kind::Option:
             // Option buttons of one frame are siblings, so Qt's auto-exclusivity groups them per frame.
-            control = m_options.at(row.number) = new QRadioButton(parent);
+            control = m_options.at(row.number) = new OptionButton(parent);
             break;
         case Kind::Combo:
             control = m_combos.at(row.number) = makeList(parent);
