@@ -125,10 +125,14 @@ void Form1::buildControls()
         fill(combo(list.combo), items);
     }
 
-    for (const LabelFor &pair : kLabelFor) {
-        QWidget *named = widget(pair.control);
-        label(pair.label)->setBuddy(named);
-        named->setAccessibleName(label(pair.label)->text().trimmed());
+    for (const NamedBy &row : kNamedBy) {
+        QString name = qtText(captionOf(row.by)).trimmed();
+        if (row.also.number != 0)
+            name += QLatin1Char(' ') + qtText(captionOf(row.also)).trimmed();
+        QWidget *named = widget(row.control);
+        named->setAccessibleName(name);
+        if (row.by.kind == Kind::Label && !label(row.by.number)->buddy())
+            label(row.by.number)->setBuddy(named);
     }
 
     std::sort(

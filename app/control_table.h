@@ -28,6 +28,10 @@ constexpr Ref frame(int n)
 {
     return { Kind::Frame, n };
 }
+constexpr Ref label(int n)
+{
+    return { Kind::Label, n };
+}
 constexpr Ref option(int n)
 {
     return { Kind::Option, n };
@@ -160,49 +164,61 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Text, 13, frame(13), "", 126, 2066, 1148, 266, 93, Style::Plain },
 } };
 
-// Every caption-less option button, text box and purpose list is named by the label beside or
-// above it; that label's caption becomes its accessible name.
-struct LabelFor {
-    int label;
+// What a screen reader announces for each control without a caption of its own: the caption of
+// the label beside or above it; for a diameter list, which has none, its frame's caption and its
+// class's label. A label is also the buddy of the first control it names.
+struct NamedBy {
     Ref control;
+    Ref by;
+    Ref also {}; // number 0: nothing more
 };
 
-inline constexpr std::array<LabelFor, 35> kLabelFor { {
-    { 1, option(1) },
-    { 2, option(2) },
-    { 3, option(3) },
-    { 4, option(4) },
-    { 5, option(5) },
-    { 6, option(6) },
-    { 7, option(7) },
-    { 8, option(8) },
-    { 9, option(9) },
-    { 10, text(1) },
-    { 11, text(2) },
-    { 12, text(3) },
-    { 13, text(4) },
-    { 14, text(5) },
-    { 15, combo(5) },
-    { 16, text(6) },
-    { 17, option(10) },
-    { 18, option(11) },
-    { 19, option(12) },
-    { 20, option(13) },
-    { 21, option(14) },
-    { 22, option(15) },
-    { 23, option(16) },
-    { 24, option(17) },
-    { 33, option(18) },
-    { 25, text(7) },
-    { 26, text(8) },
-    { 27, text(9) },
-    { 28, option(19) },
-    { 29, option(20) },
-    { 34, option(21) },
-    { 35, option(22) },
-    { 30, text(12) },
-    { 31, combo(10) },
-    { 32, text(13) },
+inline constexpr std::array<NamedBy, 45> kNamedBy { {
+    { option(1), label(1) },
+    { option(2), label(2) },
+    { option(3), label(3) },
+    { option(4), label(4) },
+    { option(5), label(5) },
+    { option(6), label(6) },
+    { option(7), label(7) },
+    { option(8), label(8) },
+    { option(9), label(9) },
+    { text(1), label(10) },
+    { text(2), label(11) },
+    { text(3), label(12) },
+    { text(4), label(13) },
+    { text(5), label(14) },
+    { combo(5), label(15) },
+    { text(6), label(16) },
+    { option(10), label(17) },
+    { option(11), label(18) },
+    { option(12), label(19) },
+    { option(13), label(20) },
+    { option(14), label(21) },
+    { option(15), label(22) },
+    { option(16), label(23) },
+    { option(17), label(24) },
+    { option(18), label(33) },
+    { text(7), label(25) },
+    { text(8), label(26) },
+    { text(9), label(27) },
+    { option(19), label(28) },
+    { option(20), label(29) },
+    { text(10), label(28) },
+    { text(11), label(29) },
+    { option(21), label(34) },
+    { option(22), label(35) },
+    { text(12), label(30) },
+    { combo(10), label(31) },
+    { text(13), label(32) },
+    { combo(1), frame(4), label(1) },
+    { combo(2), frame(4), label(2) },
+    { combo(3), frame(4), label(3) },
+    { combo(4), frame(4), label(4) },
+    { combo(6), frame(10), label(17) },
+    { combo(7), frame(10), label(18) },
+    { combo(8), frame(10), label(19) },
+    { combo(9), frame(10), label(20) },
 } };
 
 // Nominal diameters offered per rope class, in the order of the rope tables' rows: the lookups
@@ -442,5 +458,23 @@ constexpr bool parentsComeFirst()
     return true;
 }
 static_assert(parentsComeFirst());
+
+constexpr std::string_view captionOf(Ref ref)
+{
+    for (const ControlSpec &row : kControls)
+        if (row.kind == ref.kind && row.number == ref.number)
+            return row.caption;
+    return {};
+}
+
+// Every naming row points at a label or frame that has a caption.
+constexpr bool namesHaveCaptions()
+{
+    for (const NamedBy &row : kNamedBy)
+        if (captionOf(row.by).empty() || (row.also.number != 0 && captionOf(row.also).empty()))
+            return false;
+    return true;
+}
+static_assert(namesHaveCaptions());
 
 } // namespace app
