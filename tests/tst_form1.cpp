@@ -137,8 +137,8 @@ private slots:
         QTest::newRow("Frame6 has no caption") << "Frame6" << QRect(395, 17, 93, 162) << "";
         QTest::newRow("Command1") << "Command1" << QRect(336, 21, 51, 43) << "计  算";
         QTest::newRow("Command2") << "Command2" << QRect(336, 21, 51, 43) << "计  算";
-        QTest::newRow("Label1") << "Label1" << QRect(7, 17, 47, 10) << "6×19＋1";
-        QTest::newRow("Label4") << "Label4" << QRect(241, 17, 47, 10) << "18×7＋1";
+        QTest::newRow("Label1") << "Label1" << QRect(7, 17, 48, 10) << "6×19＋1";
+        QTest::newRow("Label4") << "Label4" << QRect(241, 17, 48, 10) << "18×7＋1";
         QTest::newRow("Label13 keeps its blank") << "Label13" << QRect(210, 19, 60, 11) << " 破断拉力";
         QTest::newRow("Label27") << "Label27" << QRect(104, 19, 43, 13) << "钢 芯";
         QTest::newRow("Label33") << "Label33" << QRect(7, 92, 60, 13) << "1870kN/mm2";
