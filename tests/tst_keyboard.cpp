@@ -237,33 +237,6 @@ private slots:
         QCOMPARE(m_form->log, mouseLog);
         QCOMPARE(stateOf(m_form.get()), mouseState);
     }
-
-    // Typing an item's text into a list and tabbing on picks nothing: a diameter list runs no
-    // handler, a purpose list only its change handler.
-    void typingThenTabIsNoPick_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("handlers");
-        QTest::newRow("diameter list") << 6 << "";
-        QTest::newRow("purpose list") << 5 << "Combo5_Change";
-    }
-
-    void typingThenTabIsNoPick()
-    {
-        QFETCH(int, number);
-        QFETCH(QString, handlers);
-        QComboBox *list = combo(number);
-        QVERIFY(tabTo(list->objectName()));
-        const QString item = list->itemText(1);
-        actions::type(QApplication::focusWidget(), item);
-        pressTab();
-        QVERIFY(focusedControl() != list->objectName());
-        QCOMPARE(list->currentIndex(), -1);
-        QCOMPARE(list->currentText(), item);
-        QStringList ran = m_form->log;
-        ran.removeDuplicates();
-        QCOMPARE(ran.join(' '), handlers);
-    }
 };
 
 QTEST_MAIN(TestKeyboard)
