@@ -60,6 +60,17 @@ void fill(QComboBox *list, const QStringList &items)
     list->setCurrentIndex(-1); // a list starts with nothing picked and an empty field
 }
 
+// The design's labels are 10 to 13 pixels high, less than one line of the CJK dialog font (17
+// pixels from ascent to descent), which would cut off the tops of the ideographs and the foot of
+// the "g" in "kg/mm2". A label grows about its middle to one line: its text stays where the
+// design puts it, and whole. Labels lie over no control created before them, so they take no
+// clicks from one.
+QRect atLeastOneLine(const QRect &box, int lineHeight)
+{
+    const int grow = std::max(0, lineHeight - box.height());
+    return box.adjusted(0, -grow / 2, 0, grow - grow / 2);
+}
+
 // Read-only read-outs take the focus too: a keyboard or screen-reader user reaches them by Tab
 // to hear or copy a value, in the place the design's tab indexes give them.
 bool takesFocus(Kind kind)
@@ -106,8 +117,11 @@ void Form1::buildControls()
             break;
         }
         control->setObjectName(objectNameOf(row.kind, row.number));
-        control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+        QRect box(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
             twipsToPixels(row.height));
+        if (row.kind == Kind::Label)
+            box = atLeastOneLine(box, control->fontMetrics().height());
+        control->setGeometry(box);
         if (takesFocus(row.kind))
             focusOrder.emplace_back(row.tabIndex, control);
     }

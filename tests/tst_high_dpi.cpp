@@ -15,8 +15,10 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
@@ -153,6 +155,61 @@ private slots:
         const qreal needed = QFontMetricsF(label->font()).horizontalAdvance(text);
         const int available = label->contentsRect().width();
         QVERIFY2(needed <= available, qPrintable(measured(needed, available)));
+    }
+
+    // What a label draws, drawn again without its box's clip at the window's pixel ratio,
+    // puts no pixel outside the box: neither a glyph's side nor its top or foot is cut off.
+    void labelInk_data() { labels_data(); }
+
+    void labelInk()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        const QLabel *label = find<QLabel>(name);
+        const qreal ratio = label->devicePixelRatioF();
+        const int pad = 20;
+        QImage image(
+            (QSizeF(label->size() + QSize(2 * pad, 2 * pad)) * ratio).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(label->font());
+        painter.drawText(
+            QRect(QPoint(pad, pad), label->size()), int(label->alignment() | Qt::TextDontClip), text);
+        painter.end();
+        const QRect box((QPointF(pad, pad) * ratio).toPoint(), (QSizeF(label->size()) * ratio).toSize());
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 250)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(box.contains(ink),
+            qPrintable(QString("ink %1,%2 %3x%4 in box %5,%6 %7x%8")
+                           .arg(ink.x() - box.x())
+                           .arg(ink.y() - box.y())
+                           .arg(ink.width())
+                           .arg(ink.height())
+                           .arg(0)
+                           .arg(0)
+                           .arg(box.width())
+                           .arg(box.height())));
+    }
+
+    // Grown to one line, a label still lies over no control beneath it, so it takes no clicks
+    // from one.
+    void labelsCoverNoControl()
+    {
+        for (const QLabel *label : m_form->findChildren<QLabel *>()) {
+            for (const QObject *sibling : label->parent()->children()) {
+                if (sibling == label)
+                    break; // those created later lie on top of the label
+                const auto *control = qobject_cast<const QWidget *>(sibling);
+                if (control && control->focusPolicy() != Qt::NoFocus)
+                    QVERIFY2(!label->geometry().intersects(control->geometry()),
+                        qPrintable(label->objectName() + " over " + control->objectName()));
+            }
+        }
     }
 
     // A frame's caption lies inside its frame, clear of the border's rounded corners.
