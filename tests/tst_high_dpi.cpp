@@ -47,6 +47,20 @@ int lineEditTextWidth(const QLineEdit *box)
     return contents.marginsRemoved(box->textMargins()).width() - 2 * kLineEditTextMargin;
 }
 
+// The rows of a widget's picture that hold text: pixels far darker than any frame line.
+int inkRows(QWidget *widget)
+{
+    const QImage picture = widget->grab().toImage();
+    int rows = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 96) {
+                ++rows;
+                break;
+            }
+    return rows;
+}
+
 // The texts a box is expected to show: every read-out a lookup can write, keyed by box.
 QHash<QString, QStringList> readoutTexts()
 {
@@ -342,6 +356,27 @@ private slots:
         const int needed = lineEditNeeds(box, text);
         const int available = lineEditTextWidth(box);
         QVERIFY2(needed <= available, qPrintable(measured(needed, available)));
+    }
+
+    // Nor is a box's text cut at its top or foot: shown in the box, it leaves as many rows of
+    // ink as in a box of the same kind three times as high.
+    void boxTextWhole_data() { boxes_data(); }
+
+    void boxTextWhole()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QLineEdit *box = find<QLineEdit>(name);
+        QLineEdit high;
+        high.setFont(box->font());
+        high.setReadOnly(box->isReadOnly());
+        high.resize(box->width(), 3 * box->height());
+        high.setText(text);
+        box->setText(text);
+        const int rows = inkRows(box);
+        box->clear();
+        QVERIFY(rows > 0);
+        QCOMPARE(rows, inkRows(&high));
     }
 };
 
