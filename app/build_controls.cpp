@@ -17,6 +17,23 @@ namespace app {
 
 namespace {
 
+// Qt lets Tab reach only the focused (or selected) button of an exclusive group: on taking the
+// focus, a button takes tab focus from the other buttons of its frame. Here every option button
+// is a stop of its own in the window's tab order, as the design's tab indexes give them, so the
+// others get it back. Arrow keys still move the selection within a frame.
+class OptionButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QRadioButton::focusInEvent(event);
+        for (QRadioButton *sibling : parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            sibling->setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
 QString objectNameOf(Kind kind, int number)
 {
     static constexpr std::array<const char *, 6> kindNames { "Frame", "Label", "Option", "Combo", "Text",
@@ -43,6 +60,19 @@ void fill(QComboBox *list, const QStringList &items)
     list->setCurrentIndex(-1); // a list starts with nothing picked and an empty field
 }
 
+// The design's labels are 10 to 13 pixels high, less than one line of the CJK dialog font (17
+// pixels from ascent to descent), which would cut off the tops of the ideographs and the foot of
+// the "g" in "kg/mm2". A label grows about its middle to one line: its text stays where the
+// design puts it, and whole. Labels lie over no control created before them, so they take no
+// clicks from one.
+QRect atLeastOneLine(const QRect &box, int lineHeight)
+{
+    const int grow = std::max(0, lineHeight - box.height());
+    return box.adjusted(0, -grow / 2, 0, grow - grow / 2);
+}
+
+// Read-only read-outs take the focus too: a keyboard or screen-reader user reaches them by Tab
+// to hear or copy a value, in the place the design's tab indexes give them.
 bool takesFocus(Kind kind)
 {
     return kind != Kind::Frame && kind != Kind::Label;
@@ -71,7 +101,7 @@ void Form1::buildControls()
         }
         case Kind::Option:
             // Option buttons of one frame are siblings, so Qt's auto-exclusivity groups them per frame.
-            control = m_options.at(row.number) = new QRadioButton(parent);
+            control = m_options.at(row.number) = new OptionButton(parent);
             break;
         case Kind::Combo:
             control = m_combos.at(row.number) = makeList(parent);
@@ -87,8 +117,11 @@ void Form1::buildControls()
             break;
         }
         control->setObjectName(objectNameOf(row.kind, row.number));
-        control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+        QRect box(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
             twipsToPixels(row.height));
+        if (row.kind == Kind::Label)
+            box = atLeastOneLine(box, control->fontMetrics().height());
+        control->setGeometry(box);
         if (takesFocus(row.kind))
             focusOrder.emplace_back(row.tabIndex, control);
     }
@@ -106,10 +139,14 @@ void Form1::buildControls()
         fill(combo(list.combo), items);
     }
 
-    for (const LabelFor &pair : kLabelFor) {
-        QWidget *named = widget(pair.control);
-        label(pair.label)->setBuddy(named);
-        named->setAccessibleName(label(pair.label)->text().trimmed());
+    for (const NamedBy &row : kNamedBy) {
+        QString name = qtText(captionOf(row.by)).trimmed();
+        if (row.also.number != 0)
+            name += QLatin1Char(' ') + qtText(captionOf(row.also)).trimmed();
+        QWidget *named = widget(row.control);
+        named->setAccessibleName(name);
+        if (row.by.kind == Kind::Label && !label(row.by.number)->buddy())
+            label(row.by.number)->setBuddy(named);
     }
 
     std::sort(

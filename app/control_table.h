@@ -28,6 +28,10 @@ constexpr Ref frame(int n)
 {
     return { Kind::Frame, n };
 }
+constexpr Ref label(int n)
+{
+    return { Kind::Label, n };
+}
 constexpr Ref option(int n)
 {
     return { Kind::Option, n };
@@ -62,6 +66,12 @@ struct ControlSpec {
 
 // Upper frame: the traditional method; lower frame: the standard method. Class captions use
 // U+00D7 and the full-width plus U+FF0B; " 破断拉力" keeps its leading blank; "计  算" has two.
+// Labels marked "design:" are wider than the design sheet so that their caption fits in the
+// 9-point dialog font, where an ideograph, "×" and "＋" are 12 pixels wide and a digit 6:
+// "6×19＋1" needs 48 pixels (720 twips), "纤维芯" 36 (540 twips). Label3 moves left so as not
+// to reach under its button; Label28 moves left so as to end where Option19 begins. The
+// diameter lists are one pixel wider, so that a picked "φ11.0" (33.1 pixels) and the cursor fit
+// their field and the field does not scroll its first pixel out of sight.
 inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Frame, 1, Ref {}, "传统安全系数计算方法", 126, 126, 7574, 2912, 0, Style::Plain },
     { Kind::Frame, 7, Ref {}, "安全系数计算方法", 126, 3276, 7574, 2912, 43, Style::Plain },
@@ -71,13 +81,13 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Frame, 3, frame(1), "强度", 252, 1008, 1300, 1680, 10, Style::Plain },
     { Kind::Frame, 4, frame(1), "钢丝绳直径", 1638, 1008, 4172, 646, 21, Style::Plain },
     { Kind::Frame, 5, frame(1), "钢丝绳参数", 1638, 1788, 4172, 900, 26, Style::Plain },
-    { Kind::Label, 1, frame(2), "6×19＋1", 100, 260, 700, 156, 3, Style::Plain },
+    { Kind::Label, 1, frame(2), "6×19＋1", 100, 260, 720, 156, 3, Style::Plain }, // design: 700 wide
     { Kind::Option, 1, frame(2), "", 830, 230, 266, 266, 2, Style::Plain },
-    { Kind::Label, 2, frame(2), "6×37＋1", 1273, 260, 700, 156, 4, Style::Plain },
+    { Kind::Label, 2, frame(2), "6×37＋1", 1273, 260, 720, 156, 4, Style::Plain }, // design: 700 wide
     { Kind::Option, 2, frame(2), "", 1993, 230, 266, 266, 7, Style::Plain },
-    { Kind::Label, 3, frame(2), "6×61＋1", 2446, 260, 700, 156, 5, Style::Plain },
+    { Kind::Label, 3, frame(2), "6×61＋1", 2436, 260, 720, 156, 5, Style::Plain }, // design: 2446, 700
     { Kind::Option, 3, frame(2), "", 3156, 230, 266, 266, 8, Style::Plain },
-    { Kind::Label, 4, frame(2), "18×7＋1", 3620, 260, 700, 156, 6, Style::Plain },
+    { Kind::Label, 4, frame(2), "18×7＋1", 3620, 260, 720, 156, 6, Style::Plain }, // design: 700 wide
     { Kind::Option, 4, frame(2), "", 4350, 230, 266, 266, 9, Style::Plain },
     { Kind::Label, 5, frame(3), "140kg/mm2", 100, 252, 896, 200, 11, Style::Plain },
     { Kind::Option, 5, frame(3), "", 1008, 230, 266, 266, 12, Style::Plain },
@@ -89,10 +99,10 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Option, 8, frame(3), "", 1008, 1076, 266, 266, 19, Style::Plain },
     { Kind::Label, 9, frame(3), "200kg/mm2", 100, 1386, 896, 200, 16, Style::Plain },
     { Kind::Option, 9, frame(3), "", 1008, 1360, 266, 266, 20, Style::Plain },
-    { Kind::Combo, 1, frame(4), "", 126, 252, 896, 280, 22, Style::Plain },
-    { Kind::Combo, 2, frame(4), "", 1134, 252, 896, 280, 23, Style::Plain },
-    { Kind::Combo, 3, frame(4), "", 2142, 252, 896, 280, 24, Style::Plain },
-    { Kind::Combo, 4, frame(4), "", 3150, 252, 896, 280, 25, Style::Plain },
+    { Kind::Combo, 1, frame(4), "", 126, 252, 911, 280, 22, Style::Plain }, // design: 896 wide
+    { Kind::Combo, 2, frame(4), "", 1134, 252, 911, 280, 23, Style::Plain }, // design: 896 wide
+    { Kind::Combo, 3, frame(4), "", 2142, 252, 911, 280, 24, Style::Plain }, // design: 896 wide
+    { Kind::Combo, 4, frame(4), "", 3150, 252, 911, 280, 25, Style::Plain }, // design: 896 wide
     { Kind::Label, 10, frame(5), "总断面面积", 138, 280, 896, 168, 27, Style::Plain },
     { Kind::Text, 1, frame(5), "", 126, 520, 896, 266, 28, Style::ReadOnly },
     { Kind::Label, 11, frame(5), "每百米重量", 1156, 280, 896, 168, 29, Style::Plain },
@@ -114,13 +124,13 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Frame, 10, frame(7), "钢丝绳直径", 1638, 1008, 4172, 646, 54, Style::Plain },
     { Kind::Frame, 11, frame(7), "近似重量:kg/100m", 1638, 1788, 2304, 900, 59, Style::Plain },
     { Kind::Frame, 12, frame(7), "最小破断拉力:KN", 4032, 1788, 1778, 900, 62, Style::Plain },
-    { Kind::Label, 17, frame(8), "6×19＋1", 100, 260, 700, 160, 45, Style::Plain },
+    { Kind::Label, 17, frame(8), "6×19＋1", 100, 260, 720, 160, 45, Style::Plain }, // design: 700 wide
     { Kind::Option, 10, frame(8), "", 830, 230, 266, 266, 49, Style::Plain },
-    { Kind::Label, 18, frame(8), "6×37＋1", 1273, 260, 700, 160, 46, Style::Plain },
+    { Kind::Label, 18, frame(8), "6×37＋1", 1273, 260, 720, 160, 46, Style::Plain }, // design: 700 wide
     { Kind::Option, 11, frame(8), "", 2016, 230, 266, 266, 50, Style::Plain },
-    { Kind::Label, 19, frame(8), "6×61＋1", 2446, 260, 700, 160, 47, Style::Plain },
+    { Kind::Label, 19, frame(8), "6×61＋1", 2446, 260, 720, 160, 47, Style::Plain }, // design: 700 wide
     { Kind::Option, 12, frame(8), "", 3176, 230, 266, 266, 51, Style::Plain },
-    { Kind::Label, 20, frame(8), "18×7＋1", 3620, 260, 700, 160, 48, Style::Plain },
+    { Kind::Label, 20, frame(8), "18×7＋1", 3620, 260, 720, 160, 48, Style::Plain }, // design: 700 wide
     { Kind::Option, 13, frame(8), "", 4350, 230, 266, 266, 52, Style::Plain },
     { Kind::Label, 21, frame(9), "1470kN/mm2", 100, 252, 896, 200, 66, Style::Plain },
     { Kind::Option, 14, frame(9), "", 1008, 230, 266, 266, 67, Style::Plain },
@@ -132,17 +142,17 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Option, 17, frame(9), "", 1008, 1076, 266, 266, 73, Style::Plain },
     { Kind::Label, 33, frame(9), "1870kN/mm2", 100, 1386, 896, 200, 88, Style::Plain },
     { Kind::Option, 18, frame(9), "", 1008, 1360, 266, 266, 86, Style::Plain },
-    { Kind::Combo, 6, frame(10), "", 126, 252, 896, 280, 55, Style::Plain },
-    { Kind::Combo, 7, frame(10), "", 1134, 252, 896, 280, 56, Style::Plain },
-    { Kind::Combo, 8, frame(10), "", 2142, 252, 896, 280, 57, Style::Plain },
-    { Kind::Combo, 9, frame(10), "", 3150, 252, 896, 280, 58, Style::Plain },
+    { Kind::Combo, 6, frame(10), "", 126, 252, 911, 280, 55, Style::Plain }, // design: 896 wide
+    { Kind::Combo, 7, frame(10), "", 1134, 252, 911, 280, 56, Style::Plain }, // design: 896 wide
+    { Kind::Combo, 8, frame(10), "", 2142, 252, 911, 280, 57, Style::Plain }, // design: 896 wide
+    { Kind::Combo, 9, frame(10), "", 3150, 252, 911, 280, 58, Style::Plain }, // design: 896 wide
     { Kind::Label, 25, frame(11), "天然芯", 100, 280, 645, 196, 77, Style::Centred },
     { Kind::Text, 7, frame(11), "", 100, 520, 645, 266, 76, Style::ReadOnly },
     { Kind::Label, 26, frame(11), "合成芯", 830, 280, 645, 196, 74, Style::Centred },
     { Kind::Text, 8, frame(11), "", 830, 520, 645, 266, 60, Style::ReadOnly },
     { Kind::Label, 27, frame(11), "钢 芯", 1560, 280, 645, 196, 75, Style::Centred },
     { Kind::Text, 9, frame(11), "", 1512, 520, 645, 266, 61, Style::ReadOnly },
-    { Kind::Label, 28, frame(12), "纤维芯", 98, 280, 500, 196, 78, Style::Plain },
+    { Kind::Label, 28, frame(12), "纤维芯", 90, 280, 540, 196, 78, Style::Plain }, // design: 98, 500
     { Kind::Option, 19, frame(12), "", 630, 236, 266, 266, 81, Style::Plain },
     { Kind::Label, 29, frame(12), "钢 芯", 950, 280, 735, 200, 79, Style::Plain },
     { Kind::Option, 20, frame(12), "", 1450, 236, 266, 266, 87, Style::Plain },
@@ -160,49 +170,61 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Text, 13, frame(13), "", 126, 2066, 1148, 266, 93, Style::Plain },
 } };
 
-// Every caption-less option button, text box and purpose list is named by the label beside or
-// above it; that label's caption becomes its accessible name.
-struct LabelFor {
-    int label;
+// What a screen reader announces for each control without a caption of its own: the caption of
+// the label beside or above it; for a diameter list, which has none, its frame's caption and its
+// class's label. A label is also the buddy of the first control it names.
+struct NamedBy {
     Ref control;
+    Ref by;
+    Ref also {}; // number 0: nothing more
 };
 
-inline constexpr std::array<LabelFor, 35> kLabelFor { {
-    { 1, option(1) },
-    { 2, option(2) },
-    { 3, option(3) },
-    { 4, option(4) },
-    { 5, option(5) },
-    { 6, option(6) },
-    { 7, option(7) },
-    { 8, option(8) },
-    { 9, option(9) },
-    { 10, text(1) },
-    { 11, text(2) },
-    { 12, text(3) },
-    { 13, text(4) },
-    { 14, text(5) },
-    { 15, combo(5) },
-    { 16, text(6) },
-    { 17, option(10) },
-    { 18, option(11) },
-    { 19, option(12) },
-    { 20, option(13) },
-    { 21, option(14) },
-    { 22, option(15) },
-    { 23, option(16) },
-    { 24, option(17) },
-    { 33, option(18) },
-    { 25, text(7) },
-    { 26, text(8) },
-    { 27, text(9) },
-    { 28, option(19) },
-    { 29, option(20) },
-    { 34, option(21) },
-    { 35, option(22) },
-    { 30, text(12) },
-    { 31, combo(10) },
-    { 32, text(13) },
+inline constexpr std::array<NamedBy, 45> kNamedBy { {
+    { option(1), label(1) },
+    { option(2), label(2) },
+    { option(3), label(3) },
+    { option(4), label(4) },
+    { option(5), label(5) },
+    { option(6), label(6) },
+    { option(7), label(7) },
+    { option(8), label(8) },
+    { option(9), label(9) },
+    { text(1), label(10) },
+    { text(2), label(11) },
+    { text(3), label(12) },
+    { text(4), label(13) },
+    { text(5), label(14) },
+    { combo(5), label(15) },
+    { text(6), label(16) },
+    { option(10), label(17) },
+    { option(11), label(18) },
+    { option(12), label(19) },
+    { option(13), label(20) },
+    { option(14), label(21) },
+    { option(15), label(22) },
+    { option(16), label(23) },
+    { option(17), label(24) },
+    { option(18), label(33) },
+    { text(7), label(25) },
+    { text(8), label(26) },
+    { text(9), label(27) },
+    { option(19), label(28) },
+    { option(20), label(29) },
+    { text(10), label(28) },
+    { text(11), label(29) },
+    { option(21), label(34) },
+    { option(22), label(35) },
+    { text(12), label(30) },
+    { combo(10), label(31) },
+    { text(13), label(32) },
+    { combo(1), frame(4), label(1) },
+    { combo(2), frame(4), label(2) },
+    { combo(3), frame(4), label(3) },
+    { combo(4), frame(4), label(4) },
+    { combo(6), frame(10), label(17) },
+    { combo(7), frame(10), label(18) },
+    { combo(8), frame(10), label(19) },
+    { combo(9), frame(10), label(20) },
 } };
 
 // Nominal diameters offered per rope class, in the order of the rope tables' rows: the lookups
@@ -442,5 +464,23 @@ constexpr bool parentsComeFirst()
     return true;
 }
 static_assert(parentsComeFirst());
+
+constexpr std::string_view captionOf(Ref ref)
+{
+    for (const ControlSpec &row : kControls)
+        if (row.kind == ref.kind && row.number == ref.number)
+            return row.caption;
+    return {};
+}
+
+// Every naming row points at a label or frame that has a caption.
+constexpr bool namesHaveCaptions()
+{
+    for (const NamedBy &row : kNamedBy)
+        if (captionOf(row.by).empty() || (row.also.number != 0 && captionOf(row.also).empty()))
+            return false;
+    return true;
+}
+static_assert(namesHaveCaptions());
 
 } // namespace app

@@ -124,7 +124,8 @@ private slots:
         QCOMPARE(actual, children);
     }
 
-    // A few rectangles and captions from every kind of row, converted at 15 twips a pixel.
+    // A few rectangles and captions from every kind of row, converted at 15 twips a pixel; a
+    // label grows about its middle to one line of the dialog font (17 pixels).
     void placesAndCaptions_data()
     {
         QTest::addColumn<QString>("name");
@@ -137,11 +138,11 @@ private slots:
         QTest::newRow("Frame6 has no caption") << "Frame6" << QRect(395, 17, 93, 162) << "";
         QTest::newRow("Command1") << "Command1" << QRect(336, 21, 51, 43) << "计  算";
         QTest::newRow("Command2") << "Command2" << QRect(336, 21, 51, 43) << "计  算";
-        QTest::newRow("Label1") << "Label1" << QRect(7, 17, 47, 10) << "6×19＋1";
-        QTest::newRow("Label4") << "Label4" << QRect(241, 17, 47, 10) << "18×7＋1";
-        QTest::newRow("Label13 keeps its blank") << "Label13" << QRect(210, 19, 60, 11) << " 破断拉力";
-        QTest::newRow("Label27") << "Label27" << QRect(104, 19, 43, 13) << "钢 芯";
-        QTest::newRow("Label33") << "Label33" << QRect(7, 92, 60, 13) << "1870kN/mm2";
+        QTest::newRow("Label1") << "Label1" << QRect(7, 14, 48, 17) << "6×19＋1";
+        QTest::newRow("Label4") << "Label4" << QRect(241, 14, 48, 17) << "18×7＋1";
+        QTest::newRow("Label13 keeps its blank") << "Label13" << QRect(210, 16, 60, 17) << " 破断拉力";
+        QTest::newRow("Label27") << "Label27" << QRect(104, 17, 43, 17) << "钢 芯";
+        QTest::newRow("Label33") << "Label33" << QRect(7, 90, 60, 17) << "1870kN/mm2";
         QTest::newRow("Option2") << "Option2" << QRect(133, 15, 18, 18) << "";
         QTest::newRow("Option11") << "Option11" << QRect(134, 15, 18, 18) << "";
         QTest::newRow("Option21") << "Option21" << QRect(19, 25, 23, 16) << "";
