@@ -36,6 +36,7 @@ enum class Verb {
     Retype, // select all, then keys typed over it
     Paste, // select all, then the clipboard pasted over it
     Clear, // select all, then Delete
+    Enter, // the Enter key in a box or a list's edit field
     Press, // mouse click on a "计  算" button
 };
 
@@ -95,6 +96,8 @@ inline QString describe(const Action &action)
         return QStringLiteral("select all in %2 and paste %1").arg(quoted(action.text), field);
     case Verb::Clear:
         return QStringLiteral("clear %1").arg(field);
+    case Verb::Enter:
+        return QStringLiteral("press Enter in %1").arg(field);
     case Verb::Press:
         return QStringLiteral("press Command%1").arg(action.number);
     }
@@ -191,12 +194,21 @@ struct Picked {
     int row;
 };
 
+// How the presses of a session ended, to show that it reached every outcome.
+struct Tally {
+    int factors = 0;
+    int warnings = 0;
+    int messages = 0;
+    int disabled = 0;
+};
+
 // One real window and the test's own record of it: the diameter last picked in each method,
 // and whether an input of each check changed since its last press.
 class Session {
 public:
-    Session()
+    explicit Session(Tally *tally = nullptr)
         : m_form(std::make_unique<app::Form1>())
+        , m_tally(tally)
     {
         m_form->show();
         m_exposed = QTest::qWaitForWindowExposed(m_form.get());
@@ -296,13 +308,15 @@ private:
             = action.list ? static_cast<QWidget *>(combo(action.number)->lineEdit()) : text(action.number);
         if (!field->isEnabled())
             return;
-        if (action.verb != Verb::Type)
+        if (action.verb != Verb::Type && action.verb != Verb::Enter)
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         if (action.verb == Verb::Paste) {
             QGuiApplication::clipboard()->setText(action.text);
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         } else if (action.verb == Verb::Clear) {
             QTest::keyClick(field, Qt::Key_Delete);
+        } else if (action.verb == Verb::Enter) {
+            QTest::keyClick(field, Qt::Key_Return);
         } else {
             actions::type(field, action.text);
         }
@@ -386,6 +400,16 @@ private:
         if (command(button)->isEnabled()) {
             (traditional ? m_traditionalChanged : m_standardChanged) = false;
             m_last = after;
+        }
+        if (m_tally) {
+            if (!command(button)->isEnabled())
+                ++m_tally->disabled;
+            else if (!expectedMessages.isEmpty())
+                ++m_tally->messages;
+            else if (std::holds_alternative<common::Passed>(verdict))
+                ++m_tally->factors;
+            else
+                ++m_tally->warnings;
         }
         return std::nullopt;
     }
@@ -503,6 +527,7 @@ private:
     }
 
     std::unique_ptr<app::Form1> m_form;
+    Tally *m_tally;
     bool m_exposed = false;
     std::array<QRadioButton *, 23> m_options {};
     std::array<QComboBox *, 11> m_combos {};
@@ -548,27 +573,36 @@ public:
     Action next(const Session &window)
     {
         const int roll = below(100);
-        if (roll < 34)
+        if (roll < 22)
             return click(1 + below(22));
-        if (roll < 58) {
+        if (roll < 54) {
+            // A diameter list more often than a purpose list: most picks are of a rope.
             std::vector<int> enabled;
+            const bool diameter = below(10) < 7;
             for (int n : { 1, 2, 3, 5, 6, 7, 8, 9, 10 })
-                if (window.combo(n)->isEnabled())
+                if (window.combo(n)->isEnabled() && ((n == 5 || n == 10) != diameter))
                     enabled.push_back(n);
+            if (enabled.empty())
+                enabled = { 5, 10 };
             const int list = enabled.at(std::size_t(below(int(enabled.size()))));
             const Verb verb = below(100) == 0 ? Verb::PopupPick : Verb::Pick;
             return pick(list, below(window.combo(list)->count()), verb);
         }
-        if (roll < 88) {
+        if (roll < 86) {
             auto [number, list] = field();
             const int how = below(100);
             if (how < 12)
                 return edit(Verb::Clear, number, list);
             if (how < 14)
                 return edit(Verb::Paste, number, list, longText());
-            return edit(how < 55 ? Verb::Retype : Verb::Type, number, list, shortText());
+            if (how < 19)
+                return edit(Verb::Enter, number, list);
+            return edit(how < 60 ? Verb::Retype : Verb::Type, number, list,
+                shortText((number == 5 && !list) || number == 12));
         }
-        return press(1 + below(2));
+        // Mostly the button that is enabled, as a person would; now and then the greyed one.
+        const int enabled = window.command(1)->isEnabled() ? 1 : 2;
+        return press(below(5) == 0 ? 3 - enabled : enabled);
     }
 
 private:
@@ -590,7 +624,8 @@ private:
         return { kDiameterLists.at(std::size_t(below(8))), true };
     }
 
-    QString shortText()
+    // A force box gets a number more often than a list does.
+    QString shortText(bool force)
     {
         static const QStringList kPurposes { "绑扎绳10", "地锚绳3.5", "井架提升6", "矿井提人9", "矿井提物7.5",
             "矿井悬吊6", "缆绳3.5", "载人升降14" };
@@ -601,7 +636,7 @@ private:
         static const QStringList kPieces { "0", "1", "2", "3", "5", "7", "9", ".", "-", "+", "e", "E", " ",
             ",", "kg", "钢", "绳", "２", "０", "φ", "(", ")", "\t", "吨", "10" };
         const int roll = below(100);
-        if (roll < 40)
+        if (roll < (force ? 60 : 40))
             return number();
         if (roll < 55)
             return kPurposes.at(below(int(kPurposes.size())));

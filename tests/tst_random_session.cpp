@@ -195,6 +195,7 @@ void TestRandomSession::randomSession()
     const auto restore = qScopeGuard([] { qInstallMessageHandler(testlibHandler); });
 
     session::Generator generator(seed);
+    session::Tally tally;
     std::mt19937_64 lengths(seed);
     QElapsedTimer clock;
     clock.start();
@@ -202,7 +203,7 @@ void TestRandomSession::randomSession()
     int windows = 0;
     while (performed < count) {
         const int length = std::min(count - performed, std::uniform_int_distribution<int>(1, 400)(lengths));
-        session::Session window;
+        session::Session window(&tally);
         QVERIFY(window.exposed());
         ++windows;
         std::vector<Action> done;
@@ -220,6 +221,10 @@ void TestRandomSession::randomSession()
     const double seconds = double(clock.elapsed()) / 1000;
     qInfo("%d actions on %d windows in %.1f s, %.0f ms per 1000 actions", performed, windows, seconds,
         seconds * 1000 * 1000 / performed);
+    qInfo("presses: %d factors, %d red warnings, %d messages, %d on a disabled button", tally.factors,
+        tally.warnings, tally.messages, tally.disabled);
+    // A session that never reaches a result would prove little about results.
+    QVERIFY(tally.factors > 0 && tally.warnings > 0 && tally.messages > 0 && tally.disabled > 0);
 }
 
 QTEST_MAIN(TestRandomSession)
