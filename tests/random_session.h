@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/control_table.h"
 #include "app/form1.h"
+#include "app/qt_text.h"
 #include "common/number_format.h"
+#include "common/purpose_table.h"
 #include "result_boxes.h"
 #include "standard/check.h"
 #include "standard/lookup.h"
@@ -76,6 +79,17 @@ inline QString quoted(const QString &text)
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
+// The text of a list's item, as the person picking it sees it.
+inline QString itemText(int list, int row)
+{
+    if (list == 5 || list == 10)
+        return app::qtText(common::kPurposes.at(std::size_t(row)).text);
+    for (const app::ListSpec &spec : app::kDiameterLists)
+        if (spec.combo == list && std::size_t(row) < spec.items.size())
+            return app::qtText(spec.items[std::size_t(row)]);
+    return QStringLiteral("?");
+}
+
 // One line a person can follow by hand: "click Option14", "pick Combo6 row 3 (φ6)".
 inline QString describe(const Action &action)
 {
@@ -85,9 +99,15 @@ inline QString describe(const Action &action)
     case Verb::Click:
         return QStringLiteral("click Option%1").arg(action.number);
     case Verb::Pick:
-        return QStringLiteral("pick Combo%1 row %2 by arrow keys").arg(action.number).arg(action.row);
+        return QStringLiteral("pick Combo%1 row %2 (%3) by arrow keys")
+            .arg(action.number)
+            .arg(action.row)
+            .arg(itemText(action.number, action.row));
     case Verb::PopupPick:
-        return QStringLiteral("pick Combo%1 row %2 from the opened list").arg(action.number).arg(action.row);
+        return QStringLiteral("pick Combo%1 row %2 (%3) from the opened list")
+            .arg(action.number)
+            .arg(action.row)
+            .arg(itemText(action.number, action.row));
     case Verb::Type:
         return QStringLiteral("type %1 into %2").arg(quoted(action.text), field);
     case Verb::Retype:
@@ -432,12 +452,23 @@ private:
         return std::nullopt;
     }
 
+    // Once a class is chosen, only a pick from its own list can show read-outs: those of the
+    // other method, and of a list picked before the class, are gone.
+    static bool belongsToClassOnScreen(const Screen &now, int list)
+    {
+        const std::optional<int> traditionalClass = now.selectedAmong(1, 4);
+        const std::optional<int> standardClass = now.selectedAmong(10, 13);
+        if (!traditionalClass && !standardClass)
+            return true;
+        return list == (traditionalClass ? 1 + *traditionalClass : 6 + standardClass.value_or(-99));
+    }
+
     std::optional<Failure> checkTraditionalReadouts(const Screen &now) const
     {
         static constexpr std::array<int, 4> kBoxes { 1, 2, 3, 4 };
         QStringList expected(4);
         QString pick = QStringLiteral("no diameter");
-        if (m_traditionalPick) {
+        if (m_traditionalPick && belongsToClassOnScreen(now, m_traditionalPick->list)) {
             static const std::array<const traditional::RopeTable *, 4> tables { nullptr, &traditional::k6x19,
                 &traditional::k6x37, &traditional::k6x61 };
             const std::optional<int> grade = now.selectedAmong(5, 9);
@@ -459,7 +490,7 @@ private:
         static constexpr std::array<int, 5> kBoxes { 7, 8, 9, 10, 11 };
         QStringList expected(5);
         QString pick = QStringLiteral("no diameter");
-        if (m_standardPick) {
+        if (m_standardPick && belongsToClassOnScreen(now, m_standardPick->list)) {
             const std::optional<int> core = now.selectedAmong(19, 20);
             const std::optional<int> grade = now.selectedAmong(14, 18);
             const std::optional<standard::Core> coreNow
@@ -627,8 +658,6 @@ private:
     // A force box gets a number more often than a list does.
     QString shortText(bool force)
     {
-        static const QStringList kPurposes { "绑扎绳10", "地锚绳3.5", "井架提升6", "矿井提人9", "矿井提物7.5",
-            "矿井悬吊6", "缆绳3.5", "载人升降14" };
         static const QStringList kOdd { "1e999", "-1e999", "inf", "nan", "-0", "1e-320", "２０００", "2000kg",
             "2,000", "3,5", "-200", "+5", "0", "0.0", "1e5", "1E-3", " 12 ", "\t7", "12e", "e5", ".5", "5.",
             "0x10", "钢丝绳受力", "吨", "１２.５", "1 000", "2000 kg", "φ20", "4.9e-324",
@@ -639,7 +668,7 @@ private:
         if (roll < (force ? 60 : 40))
             return number();
         if (roll < 55)
-            return kPurposes.at(below(int(kPurposes.size())));
+            return app::qtText(common::kPurposes.at(std::size_t(below(int(common::kPurposes.size())))).text);
         if (roll < 75)
             return kOdd.at(below(int(kOdd.size())));
         QString junk;
