@@ -18,12 +18,16 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
 #include <span>
+#include <string>
+#include <variant>
 #include <vector>
 
 // A user session as a list of actions that can be played on a fresh window, checked after
@@ -246,7 +250,6 @@ public:
     }
 
     bool exposed() const { return m_exposed; }
-    QWidget *form() const { return m_form.get(); }
     QLineEdit *text(int n) const { return m_texts.at(std::size_t(n)); }
     QComboBox *combo(int n) const { return m_combos.at(std::size_t(n)); }
     QRadioButton *option(int n) const { return m_options.at(std::size_t(n)); }
