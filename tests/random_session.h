@@ -44,6 +44,7 @@ enum class Verb {
     Paste, // select all, then the clipboard pasted over it
     Clear, // select all, then Delete
     Enter, // the Enter key in a box or a list's edit field
+    Undo, // Ctrl+Z in a box or a list's edit field
     Press, // mouse click on a "计  算" button
 };
 
@@ -122,6 +123,8 @@ inline QString describe(const Action &action)
         return QStringLiteral("clear %1").arg(field);
     case Verb::Enter:
         return QStringLiteral("press Enter in %1").arg(field);
+    case Verb::Undo:
+        return QStringLiteral("undo in %1").arg(field);
     case Verb::Press:
         return QStringLiteral("press Command%1").arg(action.number);
     }
@@ -331,7 +334,7 @@ private:
             = action.list ? static_cast<QWidget *>(combo(action.number)->lineEdit()) : text(action.number);
         if (!field->isEnabled())
             return;
-        if (action.verb != Verb::Type && action.verb != Verb::Enter)
+        if (action.verb == Verb::Retype || action.verb == Verb::Paste || action.verb == Verb::Clear)
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         if (action.verb == Verb::Paste) {
             QGuiApplication::clipboard()->setText(action.text);
@@ -340,6 +343,8 @@ private:
             QTest::keyClick(field, Qt::Key_Delete);
         } else if (action.verb == Verb::Enter) {
             QTest::keyClick(field, Qt::Key_Return);
+        } else if (action.verb == Verb::Undo) {
+            QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
         } else {
             actions::type(field, action.text);
         }
@@ -629,8 +634,10 @@ public:
                 return edit(Verb::Clear, number, list);
             if (how < 14)
                 return edit(Verb::Paste, number, list, longText());
-            if (how < 19)
+            if (how < 17)
                 return edit(Verb::Enter, number, list);
+            if (how < 20)
+                return edit(Verb::Undo, number, list);
             return edit(how < 60 ? Verb::Retype : Verb::Type, number, list,
                 shortText((number == 5 && !list) || number == 12));
         }
