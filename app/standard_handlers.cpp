@@ -152,19 +152,24 @@ std::optional<standard::Core> Form1::standardCore() const
     return std::nullopt;
 }
 
-// A diameter pick: the result no longer belongs to the rope on screen, then the read-outs.
+// A diameter pick: the result no longer belongs to the rope on screen, then the read-outs of the
+// selected core. Those the picked rope has no value for are emptied: before a class is chosen
+// every list is open, and a rope picked earlier in another list must not leave its values beside
+// this one.
 void Form1::showStandard(const standard::Readouts &shown)
 {
     clearResult(text(13));
-    const auto write = [](QLineEdit *box, const std::optional<std::string> &value) {
-        if (value)
-            box->setText(qtText(*value));
-    };
-    write(text(7), shown.naturalFibreWeight);
-    write(text(8), shown.syntheticFibreWeight);
-    write(text(9), shown.steelWeight);
-    write(text(10), shown.fibreBreaking);
-    write(text(11), shown.steelBreaking);
+    const std::optional<standard::Core> core = standardCore();
+    const auto write
+        = [core](QLineEdit *box, standard::Core boxCore, const std::optional<std::string> &value) {
+              if (core == boxCore)
+                  box->setText(value ? qtText(*value) : QString());
+          };
+    write(text(7), standard::Core::Fibre, shown.naturalFibreWeight);
+    write(text(8), standard::Core::Fibre, shown.syntheticFibreWeight);
+    write(text(9), standard::Core::Steel, shown.steelWeight);
+    write(text(10), standard::Core::Fibre, shown.fibreBreaking);
+    write(text(11), standard::Core::Steel, shown.steelBreaking);
 }
 
 } // namespace app

@@ -82,7 +82,7 @@ private slots:
                   QTest::newRow(name) << ropeClass << core << grade << row << shown;
               };
         const QString k = kKept;
-        add("6x19 fibre, no grade, φ3", k6x19, kFibre, kNone, 0, { "3.11", "3.03", k, k, k });
+        add("6x19 fibre, no grade, φ3", k6x19, kFibre, kNone, 0, { "3.11", "3.03", k, "", k });
         add("6x19 fibre 1570 φ3", k6x19, kFibre, k1570, 0, { "3.11", "3.03", k, "4.33", k });
         add("6x19 fibre 1570 φ5", k6x19, kFibre, k1570, 2, { "8.65", "8.42", k, "12", k });
         add("6x19 fibre 1670 φ(42)", k6x19, kFibre, k1670, 25, { "610", "594", k, "904", k });
@@ -98,19 +98,20 @@ private slots:
         add("6x61 fibre 1870 φ66", k6x61, kFibre, k1870, 13, { "1570", "1540", k, "2460", k });
         add("6x61 steel 1670 φ60", k6x61, kSteel, k1670, 10, { k, k, "1430", k, "1950" });
         add("6x61 steel 1870 φ90", k6x61, kSteel, k1870, 25, { k, k, "3220", k, "4930" });
-        add("18x7 no grade φ7", k18x7, kFibre, kNone, 1, { "19.1", k, k, k, k });
-        add("18x7 1470 φ6", k18x7, kFibre, k1470, 0, { "14", k, k, "17.3", k });
-        add("18x7 1470 φ50", k18x7, kFibre, k1470, 26, { "975", k, k, "1205", k });
-        add("18x7 1570 φ14", k18x7, kFibre, k1570, 8, { "76.4", k, k, "100", k });
-        add("18x7 1670 φ9", k18x7, kFibre, k1670, 3, { "31.6", k, k, "44.3", k });
-        add("18x7 1770 φ(42)", k18x7, kFibre, k1770, 22, { "688", k, k, "1020", k });
-        add("18x7 1870 φ(30)", k18x7, kFibre, k1870, 16, { "351", k, k, "552", k });
-        add("1470 kept, 6x19 fibre φ20", k6x19, kFibre, k1470, 14, { "138", "135", k, k, k });
-        add("1470 kept, 6x61 steel φ40", k6x61, kSteel, k1470, 0, { k, k, "637", k, k });
+        add("18x7 no grade φ7", k18x7, kFibre, kNone, 1, { "19.1", "", k, "", k });
+        add("18x7 1470 φ6", k18x7, kFibre, k1470, 0, { "14", "", k, "17.3", k });
+        add("18x7 1470 φ50", k18x7, kFibre, k1470, 26, { "975", "", k, "1205", k });
+        add("18x7 1570 φ14", k18x7, kFibre, k1570, 8, { "76.4", "", k, "100", k });
+        add("18x7 1670 φ9", k18x7, kFibre, k1670, 3, { "31.6", "", k, "44.3", k });
+        add("18x7 1770 φ(42)", k18x7, kFibre, k1770, 22, { "688", "", k, "1020", k });
+        add("18x7 1870 φ(30)", k18x7, kFibre, k1870, 16, { "351", "", k, "552", k });
+        add("1470 kept, 6x19 fibre φ20", k6x19, kFibre, k1470, 14, { "138", "135", k, "", k });
+        add("1470 kept, 6x61 steel φ40", k6x61, kSteel, k1470, 0, { k, k, "637", k, "" });
     }
 
-    // Only the selected core's boxes are written, the breaking force only in a grade the class
-    // is made in; the result is emptied whatever is written. The same pick again gives the same.
+    // Only the selected core's boxes are written: the picked rope's values, the breaking force
+    // only in a grade the class is made in, and empty where the rope has no value. The result
+    // is emptied whatever is written. The same pick again gives the same.
     void lookup()
     {
         QFETCH(int, ropeClass);
@@ -149,6 +150,56 @@ private slots:
         QCOMPARE(readouts(), QStringList(5, kKept));
         QCOMPARE(text(13)->text(), QString());
         QCOMPARE(resultColour(), kWhite);
+    }
+
+    void pickInAnotherListBeforeAClass_data()
+    {
+        QTest::addColumn<QList<int>>("clicks"); // option buttons, in this order
+        QTest::addColumn<int>("firstList");
+        QTest::addColumn<int>("firstRow");
+        QTest::addColumn<int>("secondList");
+        QTest::addColumn<int>("secondRow");
+        QTest::addColumn<QStringList>("shown"); // Text7 to Text11 after the second pick
+        QTest::newRow("steel 6x19 φ(42), then 18x7 φ(46)")
+            << QList<int> { kSteel } << 6 << 25 << 9 << 24 << QStringList(5, QString());
+        QTest::newRow("steel 6x37 φ28, then 18x7 φ6")
+            << QList<int> { kSteel } << 7 << 10 << 9 << 0 << QStringList(5, QString());
+        QTest::newRow("fibre 6x19 φ(42), then 18x7 φ36")
+            << QList<int> { kFibre } << 6 << 25 << 9 << 19 << QStringList { "505", "", "", "", "" };
+        QTest::newRow("fibre 1470 18x7 φ50, then 6x19 φ20")
+            << QList<int> { kFibre, k1470 } << 9 << 26 << 6 << 14 << QStringList { "138", "135", "", "", "" };
+    }
+
+    // Before a class is chosen every list is open. A pick in a second list shows the second rope
+    // alone: no weight or breaking force of the first rope stays in the selected core's boxes.
+    void pickInAnotherListBeforeAClass()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(int, firstList);
+        QFETCH(int, firstRow);
+        QFETCH(int, secondList);
+        QFETCH(int, secondRow);
+        QFETCH(QStringList, shown);
+        for (int n : clicks)
+            click(n);
+        QVERIFY(actions::pickWithKeyboard(combo(firstList), firstRow));
+        QVERIFY(actions::pickWithKeyboard(combo(secondList), secondRow));
+        QCOMPARE(readouts(), shown);
+    }
+
+    // A 6×19＋1 rope is not made in 1470, so no factor may come from the 1470 breaking force of
+    // an 18×7＋1 rope picked before it: the check asks for a rope instead.
+    void noFactorFromARopePickedBefore()
+    {
+        for (int n : { kFibre, k1470, 21 })
+            click(n);
+        QVERIFY(actions::pickWithKeyboard(combo(9), 26));
+        QCOMPARE(text(10)->text(), QStringLiteral("1205"));
+        QVERIFY(actions::pickWithKeyboard(combo(6), 14));
+        retype(text(12), QStringLiteral("2000"));
+        QVERIFY(actions::pickWithKeyboard(combo(10), 0));
+        QCOMPARE(calculate(), QStringList { kRopeMessage });
+        QCOMPARE(text(13)->text(), QString());
     }
 
     void newChoiceEmptiesReadouts_data()
