@@ -1,6 +1,6 @@
 // How long the slowest handlers take: a class pick, which switches the method, empties and
-// resets both frames and runs the nested handlers of the boxes it empties. Each pick is a real
-// mouse click on the shown window, made from a state where every reset has work to do.
+// resets both frames and runs the nested handlers of the boxes it empties. Each pick selects a
+// class button of the shown window, from a state where every reset has work to do.
 
 #include "app/form1.h"
 #include "window_controls.h"
@@ -98,16 +98,20 @@ private:
     // everything the handler changed.
     void pick(int target) const { controls().option(target)->setChecked(true); }
 
-    // What only a pick that ran in full leaves: the target alone selected in both frames and
-    // every read-out and result empty.
+    // What only a pick that ran in full leaves: the target alone selected in both frames, every
+    // read-out and result empty, and both results white again.
     bool pickRan(int target) const
     {
         const WindowControls c = controls();
+        constexpr std::array resultBoxes { 6, 13 };
         if (!c.option(target)->isChecked() || c.option(otherFrame(target))->isChecked())
             return false;
-        return std::all_of(
-                   kReadouts.begin(), kReadouts.end(), [&](int n) { return c.text(n)->text().isEmpty(); })
-            && c.text(6)->text().isEmpty() && c.text(13)->text().isEmpty();
+        return std::all_of(kReadouts.begin(), kReadouts.end(), [&](int n) {
+            return c.text(n)->text().isEmpty();
+        }) && std::all_of(resultBoxes.begin(), resultBoxes.end(), [&](int n) {
+            return c.text(n)->text().isEmpty()
+                && c.text(n)->palette().color(QPalette::Base) == QColor(Qt::white);
+        });
     }
 
 private slots:
