@@ -171,9 +171,10 @@ else
     echo "Both start-up targets are met."
 fi
 
-# The slowest handler, a class pick: the test fails when its median is 1 ms or more.
+# The slowest handler, a class pick: the test fails when its median is 1 ms or more. Each
+# QBENCHMARK figure is the median of nine, so that one burst of load elsewhere does not set it.
 echo
-if QT_QPA_PLATFORM=offscreen build/tests/tst_handler_speed >"$work/handler" 2>&1; then
+if QT_QPA_PLATFORM=offscreen build/tests/tst_handler_speed -median 9 >"$work/handler" 2>&1; then
     grep -E '^QINFO|^RESULT|msecs per iteration' "$work/handler" | sed 's/^QINFO  : TestHandlerSpeed:://'
     echo "The class picks are under 1 ms."
 else
