@@ -20,15 +20,21 @@ max_memory_ratio=1.10
 settle_seconds=0.5
 
 bash scripts/deps.sh
-tools=(valgrind:valgrind time:time Xvfb:xvfb xev:x11-utils)
+# The measuring tools, by the file each package installs (GNU time, not the shell's keyword).
+tools=(/usr/bin/valgrind:valgrind /usr/bin/time:time /usr/bin/Xvfb:xvfb /usr/bin/xev:x11-utils)
 missing=()
 for entry in "${tools[@]}"; do
-    command -v "${entry%%:*}" >/dev/null 2>&1 || [ -x "/usr/bin/${entry%%:*}" ] || missing+=("${entry#*:}")
+    [ -x "${entry%%:*}" ] || missing+=("${entry#*:}")
 done
 if [ ${#missing[@]} -gt 0 ]; then
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "Please install: ${missing[*]} (valgrind, GNU time, Xvfb, xev)" >&2
+        exit 2
+    fi
     sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     echo "Installing ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
