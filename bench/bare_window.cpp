@@ -1,0 +1,81 @@
+// The yardstick for the calculator's start-up: a bare Qt Widgets window of the same client
+// size, with the same controls (kind, caption, list items, place and size) and the same
+// caption, built by one plain loop and shown. It sets nothing else (no object names, fonts,
+// alignments, read-only flags, buddies, tab order) and connects nothing, so that the ratio of
+// the calculator to it is what the calculator adds on top of Qt.
+#include "app/control_table.h"
+#include "app/twips.h"
+#include "common/purpose_table.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <map>
+#include <utility>
+
+namespace {
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+QWidget *make(app::Kind kind, const QString &caption, QWidget *parent)
+{
+    switch (kind) {
+    case app::Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case app::Kind::Label:
+        return new QLabel(caption, parent);
+    case app::Kind::Option:
+        return new QRadioButton(parent);
+    case app::Kind::Combo: {
+        auto *list = new QComboBox(parent);
+        list->setEditable(true);
+        return list;
+    }
+    case app::Kind::Text:
+        return new QLineEdit(parent);
+    case app::Kind::Command:
+        return new QPushButton(caption, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle(text(app::kWindowCaption));
+    window.setFixedSize(app::twipsToPixels(app::kClientWidth), app::twipsToPixels(app::kClientHeight));
+
+    std::map<std::pair<app::Kind, int>, QWidget *> built;
+    for (const app::ControlSpec &row : app::kControls) {
+        QWidget *parent = row.parent.number == 0 ? &window : built.at({ row.parent.kind, row.parent.number });
+        QWidget *control = make(row.kind, text(row.caption), parent);
+        control->setGeometry(app::twipsToPixels(row.left), app::twipsToPixels(row.top),
+            app::twipsToPixels(row.width), app::twipsToPixels(row.height));
+        built[{ row.kind, row.number }] = control;
+    }
+    for (const app::ListSpec &list : app::kDiameterLists) {
+        auto *combo = static_cast<QComboBox *>(built.at({ app::Kind::Combo, list.combo }));
+        for (std::string_view item : list.items)
+            combo->addItem(text(item));
+        combo->setCurrentIndex(-1);
+    }
+    for (const app::PurposeListSpec &list : app::kPurposeLists) {
+        auto *combo = static_cast<QComboBox *>(built.at({ app::Kind::Combo, list.combo }));
+        for (std::size_t i = 0; i < list.count; ++i)
+            combo->addItem(text(common::kPurposes.at(i).text));
+        combo->setCurrentIndex(-1);
+    }
+
+    window.show();
+    return QApplication::exec();
+}

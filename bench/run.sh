@@ -1,0 +1,191 @@
+#!/usr/bin/env bash
+# Measures the calculator's start-up against a bare Qt Widgets window of the same size and
+# controls (bench/bare_window.cpp), in one run, the two programs taking turns:
+#   - instructions from the first instruction to the first frame on screen: callgrind counts
+#     every instruction and dumps its totals when the first QBackingStore::flush returns;
+#   - peak resident memory: /usr/bin/time -v, the program ended half a second after its
+#     window is mapped;
+#   - wall time from launch to the window being mapped (load-dependent, for information only).
+# Prints every figure, the medians and the ratios, then the class-pick times of the test
+# handler_speed, and exits with status 1 if the calculator needs more than 1.15 times the bare
+# window's instructions or 1.10 times its peak memory, or a class pick takes 1 ms or more.
+#
+# Usage: bash bench/run.sh [rounds]     (5 rounds by default; BENCH_ROUNDS works too)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rounds=${1:-${BENCH_ROUNDS:-5}}
+max_instruction_ratio=1.15
+max_memory_ratio=1.10
+settle_seconds=0.5
+
+bash scripts/deps.sh
+# The measuring tools, by the file each package installs (GNU time, not the shell's keyword).
+tools=(/usr/bin/valgrind:valgrind /usr/bin/time:time /usr/bin/Xvfb:xvfb /usr/bin/xev:x11-utils)
+missing=()
+for entry in "${tools[@]}"; do
+    [ -x "${entry%%:*}" ] || missing+=("${entry#*:}")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "Please install: ${missing[*]} (valgrind, GNU time, Xvfb, xev)" >&2
+        exit 2
+    fi
+    sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake --preset release >/dev/null
+cmake --build --preset release --target ropecalc tst_handler_speed -j"$jobs" >/dev/null
+cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-bench -j"$jobs" >/dev/null
+declare -A program=([bare]=build-bench/bare_window [product]=build/app/ropecalc)
+
+work=$(mktemp -d /tmp/ropecalc-bench.XXXXXX)
+xvfb_pid=
+xev_pid=
+cleanup() {
+    [ -n "$xev_pid" ] && kill "$xev_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of our own, at 96 dpi like the window's design, and one clean environment for both.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
+mkdir -m 700 "$work/runtime"
+run_env=(env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY=":$(cat "$work/display")"
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime")
+
+# Every window mapped on the display, stamped with the wall clock as it arrives.
+"${run_env[@]}" stdbuf -oL xev -root -event substructure 2>/dev/null | while IFS= read -r line; do
+    [[ $line == MapNotify* ]] && echo "$EPOCHREALTIME"
+done >"$work/maps" &
+xev_pid=$!
+sleep 0.3
+
+# Instructions to the first frame: callgrind dumps once the first flush to the screen returns,
+# then the program is ended.
+instructions() {
+    local out="$work/callgrind.$1.$2"
+    "${run_env[@]}" valgrind --tool=callgrind --callgrind-out-file="$out" \
+        '--dump-after=QBackingStore::flush*' "${program[$1]}" >/dev/null 2>&1 &
+    local pid=$!
+    for _ in $(seq 1200); do
+        grep -q '^totals:' "$out.1" 2>/dev/null && break
+        sleep 0.05
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    local total
+    total=$(sed -n 's/^totals: *//p' "$out.1" 2>/dev/null)
+    [ -n "$total" ] || { echo "no first frame from $1 under callgrind" >&2; exit 2; }
+    echo "$total"
+}
+
+# Peak memory and time to the mapped window: the program runs under /usr/bin/time -v (as its
+# direct child, through exec) and is ended half a second after its window is mapped; its own
+# high-water mark (VmHWM) is read just before, as a cross-check.
+memory_and_map_time() {
+    local name=$1 round=$2
+    local report="$work/time.$name.$round" pidfile="$work/pid.$name.$round"
+    local maps_before start
+    maps_before=$(wc -l <"$work/maps")
+    start=$EPOCHREALTIME
+    "${run_env[@]}" /usr/bin/time -v -o "$report" sh -c 'echo $$ >"$1"; exec "$2"' sh "$pidfile" \
+        "${program[$name]}" >/dev/null 2>&1 &
+    local timer=$!
+    local mapped=
+    for _ in $(seq 2000); do
+        if [ "$(wc -l <"$work/maps")" -gt "$maps_before" ]; then
+            mapped=$(sed -n "$((maps_before + 1))p" "$work/maps")
+            break
+        fi
+        sleep 0.005
+    done
+    [ -n "$mapped" ] || { echo "$name never mapped its window" >&2; exit 2; }
+    sleep "$settle_seconds"
+    local pid hwm
+    pid=$(cat "$pidfile")
+    hwm=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
+    kill "$pid" 2>/dev/null || { echo "$name ended by itself before it was stopped" >&2; exit 2; }
+    wait "$timer" 2>/dev/null || true
+    local rss
+    rss=$(sed -n 's/^\tMaximum resident set size (kbytes): //p' "$report")
+    echo "$rss $hwm $(awk -v a="$start" -v b="$mapped" 'BEGIN { printf "%.1f", (b - a) * 1000 }')"
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# One run of each first, uncounted, so that neither pays alone for filling the system's caches.
+instructions bare 0 >/dev/null
+instructions product 0 >/dev/null
+
+printf '%-6s %-8s %14s %12s %12s %10s\n' round program instructions "peak_KiB" "VmHWM_KiB" "mapped_ms"
+for round in $(seq "$rounds"); do
+    for name in bare product; do
+        ir=$(instructions "$name" "$round")
+        memory_and_map_time "$name" "$round" >"$work/last"
+        read -r rss hwm ms <"$work/last"
+        printf '%-6s %-8s %14s %12s %12s %10s\n' "$round" "$name" "$ir" "$rss" "$hwm" "$ms"
+        echo "$name $ir $rss $hwm $ms" >>"$work/figures"
+    done
+done
+
+column_median() { awk -v n="$1" -v c="$2" '$1 == n { print $c }' "$work/figures" | median; }
+declare -A ir rss hwm ms
+for name in bare product; do
+    ir[$name]=$(column_median "$name" 2)
+    rss[$name]=$(column_median "$name" 3)
+    hwm[$name]=$(column_median "$name" 4)
+    ms[$name]=$(column_median "$name" 5)
+done
+
+echo
+echo "medians of $rounds rounds      bare        product     ratio   target"
+status=0
+report() { # label, bare, product, target or "-"
+    local ratio verdict=""
+    ratio=$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.3f", b / a }')
+    if [ "$4" != - ]; then
+        if awk -v r="$ratio" -v t="$4" 'BEGIN { exit !(r <= t) }'; then
+            verdict="<= $4 met"
+        else
+            verdict="<= $4 MISSED"
+            status=1
+        fi
+    fi
+    printf '%-26s %12s %12s %8s   %s\n' "$1" "$2" "$3" "$ratio" "$verdict"
+}
+report "instructions to 1st frame" "${ir[bare]}" "${ir[product]}" "$max_instruction_ratio"
+report "peak RSS, KiB (time -v)" "${rss[bare]}" "${rss[product]}" "$max_memory_ratio"
+report "VmHWM, KiB (cross-check)" "${hwm[bare]}" "${hwm[product]}" -
+report "ms to mapped (load-dep.)" "${ms[bare]}" "${ms[product]}" -
+if [ "$status" -ne 0 ]; then
+    echo "A start-up target is missed."
+else
+    echo "Both start-up targets are met."
+fi
+
+# The slowest handler, a class pick: the test fails when its median is 1 ms or more. Each
+# QBENCHMARK figure is the median of nine, so that one burst of load elsewhere does not set it.
+echo
+if QT_QPA_PLATFORM=offscreen build/tests/tst_handler_speed -median 9 >"$work/handler" 2>&1; then
+    grep -E '^QINFO|^RESULT|msecs per iteration' "$work/handler" | sed 's/^QINFO  : TestHandlerSpeed:://'
+    echo "The class picks are under 1 ms."
+else
+    cat "$work/handler"
+    echo "The class-pick target is missed."
+    status=1
+fi
+exit "$status"
