@@ -2,10 +2,10 @@
 #include "app/form1.h"
 #include "app/qt_text.h"
 #include "app/screenshot.h"
+#include "app/window_icon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -30,17 +30,6 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext & /*context*/, 
 // The name of the installed desktop entry and icon; desktops match the window to them by it.
 constexpr auto kDesktopEntry = "io.github.ropecalc.Ropecalc";
 
-// The icon of the window's title bar and task bar. Qt decodes each size as it is added, so
-// only the small ones are here (about half a millisecond); menus and launchers take the large
-// ones from the installed icon theme.
-QIcon windowIcon()
-{
-    QIcon icon;
-    for (const int size : { 16, 32, 48 })
-        icon.addFile(QStringLiteral(":/icons/ropecalc-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,7 +43,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("ropecalc"));
     QApplication::setApplicationDisplayName(app::qtText(app::kWindowCaption));
     QApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
-    QApplication::setWindowIcon(windowIcon());
+    QApplication::setWindowIcon(app::windowIcon());
 
     QCommandLineParser options;
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),

@@ -3,10 +3,12 @@
 
 #include "app/form1.h"
 #include "app/qt_text.h"
+#include "app/window_icon.h"
 #include "common/purpose_table.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +46,26 @@ private slots:
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(m_form.font().families().startsWith(QStringLiteral("SimSun")));
         QCOMPARE(m_form.font().pointSize(), 9);
+    }
+
+    void windowIcon_data()
+    {
+        QTest::addColumn<int>("size");
+        for (const int size : { 16, 32, 48 })
+            QTest::addRow("%dpx", size) << size;
+    }
+
+    // The title bar's icon, size by size: the very picture the install puts in the icon theme.
+    void windowIcon()
+    {
+        QFETCH(int, size);
+        const QIcon icon = app::windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        const QImage installed(QStringLiteral(ROPECALC_ICON_DIR "/ropecalc-%1.png").arg(size));
+        QCOMPARE(installed.size(), QSize(size, size));
+        const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void everyControlExistsOnce_data()
