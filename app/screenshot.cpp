@@ -52,7 +52,11 @@ private:
 
     void finish(bool ok, const char *problem)
     {
-        if (!ok)
+        if (ok)
+            std::printf("ropecalc: saved %s \"%s\" (%dx%d) to %s\n", qPrintable(m_window.objectName()),
+                qUtf8Printable(m_window.windowTitle()), m_window.width(), m_window.height(),
+                qPrintable(m_file));
+        else
             std::fprintf(stderr, "ropecalc: %s: %s\n", problem, qPrintable(m_file));
         QCoreApplication::exit(ok ? 0 : 1);
     }

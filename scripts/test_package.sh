@@ -50,8 +50,11 @@ height_twips=$(twips kClientHeight)
 expected="$(((2 * width_twips + 15) / 30))x$(((2 * height_twips + 15) / 30))"
 
 picture=$unpacked/form1.png
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR QT_QPA_PLATFORM=offscreen \
-    timeout 60 "$unpacked/usr/bin/ropecalc" --screenshot "$picture" || fail "the program did not show its window"
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR QT_QPA_PLATFORM=offscreen \
+    timeout 60 "$unpacked/usr/bin/ropecalc" --screenshot "$picture") || fail "the program did not show its window"
+echo "$said"
+# The program names the window it saved: Form1 with its caption.
+grep -qF 'saved Form1 "钢丝绳安全系数计算器"' <<<"$said" || fail "the saved window is not Form1"
 [ "$(png_size "$picture")" = "$expected" ] || fail "the window is $(png_size "$picture"), not $expected"
 # An empty grey window of this size compresses to under 2 kB; frames, captions and boxes
 # make it over 20 kB.
