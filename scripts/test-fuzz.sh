@@ -21,9 +21,10 @@ for corpus in tests/fuzz/corpus/*/; do
     target="build-fuzz/tests/fuzz/fuzz_$name"
     log="$scratch/$name.log"
     mkdir -p "$scratch/$name"
-    # -timeout: one input running 10 s counts as a hang. -max_len: room for thousands of characters.
-    if "$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 -print_final_stats=1 \
-        -artifact_prefix="$findings/$name-" "$scratch/$name" "$corpus" >"$log" 2>&1; then
+    # -timeout: one input running 10 s counts as a hang. -max_len: room for thousands of
+    # characters. -dict: pieces of typed text (units, purposes, full-width digits) to combine.
+    if "$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 -dict=tests/fuzz/texts.dict \
+        -print_final_stats=1 -artifact_prefix="$findings/$name-" "$scratch/$name" "$corpus" >"$log" 2>&1; then
         runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
         echo "fuzz_$name: ${runs:-?} executions in $seconds s, no finding"
     else
