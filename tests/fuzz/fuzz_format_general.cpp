@@ -1,4 +1,5 @@
 #include "common/number_format.h"
+#include "common/number_reading.h"
 #include "tests/fuzz/reference.h"
 
 #include <bit>
@@ -14,8 +15,12 @@ namespace {
 void check(double value)
 {
     const std::string text = common::formatGeneral(value);
-    if (std::isfinite(value))
-        fuzz::checkGeneralFormat(value, text);
+    if (!std::isfinite(value))
+        return;
+    fuzz::checkGeneralFormat(value, text);
+    // The calculator reads its own text back as the reference reading does.
+    fuzz::require(fuzz::sameNumber(common::wholeNumber(text), fuzz::wholeNumber(text)),
+        "general format: the text reads back the same in the calculator");
 }
 
 } // namespace
