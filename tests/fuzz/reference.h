@@ -227,11 +227,16 @@ inline std::string expectedTwoDecimals(double value)
     }
     if (hundredths.empty() || hundredths.find_first_not_of('0') == std::string::npos)
         return ".";
-    if (hundredths.size() < 2)
-        hundredths.insert(0, "0");
-    std::string decimals = hundredths.substr(hundredths.size() - 2);
+    // Built by appending only: g++ 12 warns wrongly (-Wrestrict) about inserting at the front.
+    const std::size_t integerDigits = hundredths.size() > 2 ? hundredths.size() - 2 : 0;
+    std::string decimals = hundredths.size() < 2 ? "0" : "";
+    decimals.append(hundredths, integerDigits);
     decimals.erase(decimals.find_last_not_of('0') + 1);
-    return (decimal.negative ? "-" : "") + hundredths.substr(0, hundredths.size() - 2) + "." + decimals;
+    std::string text = decimal.negative ? "-" : "";
+    text.append(hundredths, 0, integerDigits);
+    text += '.';
+    text += decimals;
+    return text;
 }
 
 // The "#######.##" shape: an optional minus, integer digits without a leading zero, exactly one
