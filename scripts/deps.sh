@@ -5,10 +5,14 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-noto-cjk "$@")
+# The fuzz targets of scripts/test-fuzz.sh: clang and its libFuzzer runtime, in the distribution's
+# default version (14 on Debian 12).
+packages+=(clang libclang-rt-dev)
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     echo "No apt here: install a C++20 compiler (g++ 12 or newer), CMake 3.25 or newer, the Qt 6 Widgets" >&2
     echo "development files (Qt 6.4 or newer) and a Simplified Chinese font such as Noto Sans CJK SC." >&2
+    echo "The tests also need clang with its libFuzzer runtime." >&2
     exit 0
 fi
 
