@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-noto-cjk "$@")
-# The fuzz targets of scripts/test-fuzz.sh: clang and its libFuzzer runtime, in the distribution's
+# The fuzz targets of scripts/test_fuzz.sh: clang and its libFuzzer runtime, in the distribution's
 # default version (14 on Debian 12).
 packages+=(clang libclang-rt-dev)
 

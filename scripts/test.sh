@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and its tests in Release, runs every test,
-# then builds the Debian package and checks it.
+# Installs what is missing, builds the calculator and its tests in Release and runs every test,
+# builds the Debian package and checks it, runs every test again under the address and
+# undefined-behaviour sanitizers, and runs each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -8,6 +9,5 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc 2>/dev/null || echo 2)"
 ctest --preset release
 bash scripts/test_package.sh
-# The same tests under the address and undefined-behaviour sanitizers, then the fuzz targets.
-bash scripts/test-sanitizers.sh
-bash scripts/test-fuzz.sh
+bash scripts/test_sanitizers.sh
+bash scripts/test_fuzz.sh
