@@ -2,12 +2,9 @@
 #include "common/number_reading.h"
 #include "tests/fuzz/reference.h"
 
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -25,14 +22,9 @@ void check(double value)
 
 } // namespace
 
-// Two values from each input: the text read by strtod, so that seeds can be written as numbers,
-// and the first eight bytes taken as a double's bits, which reach every pattern there is.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::string text(reinterpret_cast<const char *>(data), size);
-    check(std::strtod(text.c_str(), nullptr));
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, data, std::min(size, sizeof bits));
-    check(std::bit_cast<double>(bits));
+    for (const double value : fuzz::valuesOf(data, size))
+        check(value);
     return 0;
 }

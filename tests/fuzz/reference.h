@@ -1,11 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +32,16 @@ inline void require(bool holds, const char *rule)
 inline std::string_view textOf(const std::uint8_t *data, std::size_t size)
 {
     return { reinterpret_cast<const char *>(data), size };
+}
+
+// Two values from each input: the text read by strtod, so that seeds can be written as numbers,
+// and the first eight bytes taken as a double's bits, which reach every pattern there is.
+inline std::array<double, 2> valuesOf(const std::uint8_t *data, std::size_t size)
+{
+    const std::string text(textOf(data, size));
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, data, std::min(size, sizeof bits));
+    return { std::strtod(text.c_str(), nullptr), std::bit_cast<double>(bits) };
 }
 
 // The parts of a text between the '|' separators of a fuzz input; missing parts are empty.
