@@ -89,9 +89,9 @@ inline QString itemText(int list, int row)
 {
     if (list == 5 || list == 10)
         return app::qtText(common::kPurposes.at(std::size_t(row)).text);
-    for (const app::ListSpec &spec : app::kDiameterLists)
-        if (spec.combo == list && std::size_t(row) < spec.items.size())
-            return app::qtText(spec.items[std::size_t(row)]);
+    for (const app::ListSpec &diameters : app::kDiameterLists)
+        if (diameters.combo == list && std::size_t(row) < diameters.items.size())
+            return app::qtText(diameters.items[std::size_t(row)]);
     return QStringLiteral("?");
 }
 
