@@ -1,11 +1,8 @@
-#include "app/control_ops.h"
+#include "app/control_table.h"
 #include "app/form1.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include "app/handlers.h"
+#include "standard/check.h"
+#include "standard/rope_tables.h"
 
 namespace app {
 
@@ -13,92 +10,76 @@ namespace app {
 // diameter list and its "计  算" stay enabled, the other frame's class is cleared, and every
 // read-out of both methods is emptied, so that nothing from the earlier choice stays on screen.
 
-void Form1::Option1_Click()
-{
-    pickTraditionalClass(1);
-}
-void Form1::Option2_Click()
-{
-    pickTraditionalClass(2);
-}
-void Form1::Option3_Click()
-{
-    pickTraditionalClass(3);
-}
-void Form1::Option4_Click()
-{
-    pickTraditionalClass(4);
-}
+namespace {
 
-void Form1::Option10_Click()
+void enableOnlyDiameterList(Form1 &form, int list)
 {
-    pickStandardClass(1);
-}
-void Form1::Option11_Click()
-{
-    pickStandardClass(2);
-}
-void Form1::Option12_Click()
-{
-    pickStandardClass(3);
-}
-void Form1::Option13_Click()
-{
-    pickStandardClass(4);
-}
-
-// Ranks 1 to 4 are 6×19＋1, 6×37＋1, 6×61＋1 and 18×7＋1, in both frames.
-void Form1::pickTraditionalClass(int rank)
-{
-    command(1)->setEnabled(true);
-    command(2)->setEnabled(false);
-    for (int n = 1; n <= 4; ++n)
-        if (n != rank)
-            clearSelection(option(n));
-    for (int n = 10; n <= 13; ++n)
-        clearSelection(option(n));
-    enableOnlyDiameterList(rank);
-    for (int n = 1; n <= 4; ++n)
-        clearText(combo(n));
-    emptyReadouts();
-}
-
-void Form1::pickStandardClass(int rank)
-{
-    constexpr int kEighteenStrand = 4;
-    command(1)->setEnabled(false);
-    command(2)->setEnabled(true);
-    // Each runs its own handler when it was not selected yet: the other core's read-outs and
-    // the result are emptied.
-    option(19)->setChecked(true);
-    option(21)->setChecked(true);
-    // 18×7＋1 is made with a fibre core only, and is the only class made in grade 1470. A 1470
-    // selected before stays selected; the lookup then shows no breaking force.
-    option(20)->setEnabled(rank != kEighteenStrand);
-    for (int n = 1; n <= 4; ++n)
-        clearSelection(option(n));
-    for (int n = 10; n <= 13; ++n)
-        if (n != 9 + rank)
-            clearSelection(option(n));
-    enableOnlyDiameterList(5 + rank);
-    option(14)->setEnabled(rank == kEighteenStrand);
-    label(21)->setEnabled(rank == kEighteenStrand);
-    emptyStandardLists();
-    emptyReadouts();
-}
-
-void Form1::enableOnlyDiameterList(int list)
-{
-    for (int n : { 1, 2, 3, 4, 6, 7, 8, 9 })
-        combo(n)->setEnabled(n == list);
+    for (const auto &lists : { kTraditionalDiameterLists, kStandardDiameterLists })
+        for (int n : lists)
+            form.setEnabled(combo(n), n == list);
 }
 
 // Emptying the breaking forces (Text4, Text10, Text11) empties each method's result through
 // their change handlers.
-void Form1::emptyReadouts()
+void emptyReadouts(Form1 &form)
 {
-    for (int n : { 1, 2, 3, 4, 7, 8, 9, 10, 11 })
-        text(n)->setText(QString());
+    for (int n : kTraditionalReadouts)
+        form.setText(n, {});
+    for (int n : kStandardReadouts)
+        form.setText(n, {});
+}
+
+} // namespace
+
+void pickTraditionalClass(Form1 &form, std::size_t rank)
+{
+    const int chosen = kTraditionalClassOptions.at(rank);
+    if (!form.checked(chosen))
+        return;
+    form.setEnabled(command(kTraditionalCommand), true);
+    form.setEnabled(command(kStandardCommand), false);
+    for (int n : kTraditionalClassOptions)
+        if (n != chosen)
+            form.clear(n);
+    for (int n : kStandardClassOptions)
+        form.clear(n);
+    enableOnlyDiameterList(form, kTraditionalDiameterLists.at(rank));
+    for (int n : kTraditionalDiameterLists)
+        form.clearList(n);
+    emptyReadouts(form);
+}
+
+void pickStandardClass(Form1 &form, std::size_t rank)
+{
+    const int chosen = kStandardClassOptions.at(rank);
+    if (!form.checked(chosen))
+        return;
+    const auto ropeClass = standard::RopeClass(rank);
+    form.setEnabled(command(kTraditionalCommand), false);
+    form.setEnabled(command(kStandardCommand), true);
+    // Each runs its own handler when it was not selected yet: the other core's read-outs and
+    // the result are emptied.
+    form.setChecked(kCoreOptions.at(std::size_t(standard::Core::Fibre)));
+    form.setChecked(kWorkOptions.at(std::size_t(standard::WorkType::Installation)));
+    // Only the cores and grades the class is made in can be chosen (18×7＋1: fibre core only, and
+    // the only class in 1470). A grade selected before stays selected; the lookup then shows no
+    // breaking force.
+    for (std::size_t core = 0; core < kCoreOptions.size(); ++core)
+        form.setEnabled(option(kCoreOptions.at(core)), standard::madeWith(ropeClass, standard::Core(core)));
+    for (int n : kTraditionalClassOptions)
+        form.clear(n);
+    for (int n : kStandardClassOptions)
+        if (n != chosen)
+            form.clear(n);
+    enableOnlyDiameterList(form, kStandardDiameterLists.at(rank));
+    for (std::size_t grade = 0; grade < kStandardGradeOptions.size(); ++grade) {
+        const bool made = standard::madeIn(ropeClass, standard::Grade(grade));
+        form.setEnabled(option(kStandardGradeOptions.at(grade)), made);
+        form.setEnabled(label(kStandardGradeLabels.at(grade)), made);
+    }
+    for (int n : kStandardDiameterLists)
+        form.clearList(n);
+    emptyReadouts(form);
 }
 
 } // namespace app

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <span>
 #include <string_view>
 
 // The window's controls as data: kind, number, containing frame, caption, rectangle in twips
@@ -17,11 +16,13 @@ inline constexpr int kClientWidth = 7826;
 inline constexpr int kClientHeight = 6314;
 
 enum class Kind { Frame, Label, Option, Combo, Text, Command };
+inline constexpr std::size_t kKindCount = 6;
 
 // A control by kind and number; number 0 is the window itself.
 struct Ref {
     Kind kind = Kind::Frame;
     int number = 0;
+    bool operator==(const Ref &) const = default;
 };
 
 constexpr Ref frame(int n)
@@ -43,6 +44,10 @@ constexpr Ref combo(int n)
 constexpr Ref text(int n)
 {
     return { Kind::Text, n };
+}
+constexpr Ref command(int n)
+{
+    return { Kind::Command, n };
 }
 
 enum class Style {
@@ -227,217 +232,37 @@ inline constexpr std::array<NamedBy, 45> kNamedBy { {
     { combo(9), frame(10), label(20) },
 } };
 
-// Nominal diameters offered per rope class, in the order of the rope tables' rows: the lookups
-// go by the picked item's position, never by its text. The traditional 18×7＋1 list is empty.
-inline constexpr std::array<std::string_view, 21> kTraditional6x19Diameters {
-    "φ6.2",
-    "φ7.7",
-    "φ9.3",
-    "φ11.0",
-    "φ12.5",
-    "φ14.0",
-    "φ15.5",
-    "φ17.0",
-    "φ18.5",
-    "φ20.0",
-    "φ21.5",
-    "φ23.0",
-    "φ24.5",
-    "φ26.0",
-    "φ28.0",
-    "φ31.0",
-    "φ34.0",
-    "φ37.0",
-    "φ40.0",
-    "φ43.0",
-    "φ46.0",
-};
-inline constexpr std::array<std::string_view, 21> kTraditional6x37Diameters {
-    "φ8.7",
-    "φ11.0",
-    "φ13.0",
-    "φ15.0",
-    "φ17.5",
-    "φ19.5",
-    "φ21.5",
-    "φ24.0",
-    "φ26.0",
-    "φ28.0",
-    "φ30.0",
-    "φ32.5",
-    "φ34.5",
-    "φ36.5",
-    "φ39.0",
-    "φ43.0",
-    "φ47.5",
-    "φ52.0",
-    "φ56.0",
-    "φ60.5",
-    "φ65.0",
-};
-inline constexpr std::array<std::string_view, 21> kTraditional6x61Diameters {
-    "φ11.0",
-    "φ14.0",
-    "φ16.5",
-    "φ19.5",
-    "φ22.0",
-    "φ25.0",
-    "φ27.5",
-    "φ30.5",
-    "φ33.0",
-    "φ36.0",
-    "φ38.5",
-    "φ41.5",
-    "φ44.0",
-    "φ47.0",
-    "φ50.0",
-    "φ55.5",
-    "φ61.0",
-    "φ66.5",
-    "φ72.0",
-    "φ77.5",
-    "φ83.0",
-};
-inline constexpr std::array<std::string_view, 29> kStandard6x19Diameters {
-    "φ3",
-    "φ4",
-    "φ5",
-    "φ6",
-    "φ7",
-    "φ8",
-    "φ9",
-    "φ10",
-    "φ11",
-    "φ12",
-    "φ13",
-    "φ14",
-    "φ16",
-    "φ18",
-    "φ20",
-    "φ22",
-    "φ24",
-    "φ26",
-    "φ28",
-    "φ(30)",
-    "φ32",
-    "φ34",
-    "φ36",
-    "φ(38)",
-    "φ40",
-    "φ(42)",
-    "φ44",
-    "φ(46)",
-    "φ48",
-};
-inline constexpr std::array<std::string_view, 35> kStandard6x37Diameters {
-    "φ6",
-    "φ7",
-    "φ8",
-    "φ9",
-    "φ10",
-    "φ11",
-    "φ12",
-    "φ13",
-    "φ14",
-    "φ16",
-    "φ18",
-    "φ20",
-    "φ22",
-    "φ24",
-    "φ26",
-    "φ28",
-    "φ(30)",
-    "φ32",
-    "φ(34)",
-    "φ36",
-    "φ(38)",
-    "φ40",
-    "φ(42)",
-    "φ44",
-    "φ(46)",
-    "φ48",
-    "φ(50)",
-    "φ52",
-    "φ(54)",
-    "φ56",
-    "φ(58)",
-    "φ60",
-    "φ(62)",
-    "φ64",
-    "φ66",
-};
-inline constexpr std::array<std::string_view, 26> kStandard6x61Diameters {
-    "φ40",
-    "φ42",
-    "φ44",
-    "φ46",
-    "φ48",
-    "φ50",
-    "φ52",
-    "φ54",
-    "φ56",
-    "φ58",
-    "φ60",
-    "φ62",
-    "φ64",
-    "φ66",
-    "φ68",
-    "φ70",
-    "φ72",
-    "φ74",
-    "φ76",
-    "φ78",
-    "φ80",
-    "φ82",
-    "φ84",
-    "φ86",
-    "φ88",
-    "φ90",
-};
-inline constexpr std::array<std::string_view, 27> kStandard18x7Diameters {
-    "φ6",
-    "φ7",
-    "φ8",
-    "φ9",
-    "φ10",
-    "φ11",
-    "φ12",
-    "φ13",
-    "φ14",
-    "φ16",
-    "φ18",
-    "φ20",
-    "φ22",
-    "φ24",
-    "φ26",
-    "φ28",
-    "φ(30)",
-    "φ32",
-    "φ(34)",
-    "φ36",
-    "φ(38)",
-    "φ40",
-    "φ(42)",
-    "φ44",
-    "φ(46)",
-    "φ48",
-    "φ50",
-};
+// Named groups of controls, as the handlers and tests speak of them. Class, list and table go
+// together by position: the k-th class button of a frame enables the k-th diameter list of the
+// frame, whose items are the rows of the k-th rope class of its method.
+inline constexpr std::array<int, 4> kTraditionalClassOptions { 1, 2, 3, 4 };
+inline constexpr std::array<int, 5> kTraditionalGradeOptions { 5, 6, 7, 8, 9 }; // 140 to 200 kg/mm2
+inline constexpr std::array<int, 4> kTraditionalDiameterLists { 1, 2, 3, 4 };
+inline constexpr std::array<int, 4> kTraditionalReadouts { 1, 2, 3, 4 }; // area, weight, total, rope
+inline constexpr int kTraditionalBreaking = 4;
+inline constexpr int kTraditionalForce = 5;
+inline constexpr int kTraditionalPurpose = 5;
+inline constexpr int kTraditionalResult = 6;
+inline constexpr int kTraditionalCommand = 1;
 
-struct ListSpec {
-    int combo;
-    std::span<const std::string_view> items;
-};
+inline constexpr std::array<int, 4> kStandardClassOptions { 10, 11, 12, 13 };
+inline constexpr std::array<int, 5> kStandardGradeOptions { 14, 15, 16, 17, 18 }; // 1470 to 1870
+inline constexpr std::array<int, 2> kCoreOptions { 19, 20 }; // fibre, steel
+inline constexpr std::array<int, 2> kWorkOptions { 21, 22 }; // installation, mine construction
+inline constexpr std::array<int, 4> kStandardDiameterLists { 6, 7, 8, 9 };
+// Weights with natural-fibre, synthetic-fibre and steel core; breaking force, fibre and steel.
+inline constexpr std::array<int, 5> kStandardReadouts { 7, 8, 9, 10, 11 };
+inline constexpr std::array<int, 3> kFibreReadouts { 7, 8, 10 };
+inline constexpr std::array<int, 2> kSteelReadouts { 9, 11 };
+inline constexpr int kFibreBreaking = 10;
+inline constexpr int kSteelBreaking = 11;
+inline constexpr std::array<int, 5> kStandardGradeLabels { 21, 22, 23, 24, 33 };
+inline constexpr int kStandardForce = 12;
+inline constexpr int kStandardPurpose = 10;
+inline constexpr int kStandardResult = 13;
+inline constexpr int kStandardCommand = 2;
 
-inline constexpr std::array<ListSpec, 7> kDiameterLists { {
-    { 1, kTraditional6x19Diameters },
-    { 2, kTraditional6x37Diameters },
-    { 3, kTraditional6x61Diameters },
-    { 6, kStandard6x19Diameters },
-    { 7, kStandard6x37Diameters },
-    { 8, kStandard6x61Diameters },
-    { 9, kStandard18x7Diameters },
-} };
+inline constexpr std::array<int, 2> kResults { kTraditionalResult, kStandardResult };
 
 // The purpose lists offer the first entries of the purpose table: the traditional list all
 // eight, the standard list all but "载人升降14" (which its check still recognises when typed).
@@ -446,7 +271,8 @@ struct PurposeListSpec {
     std::size_t count;
 };
 
-inline constexpr std::array<PurposeListSpec, 2> kPurposeLists { { { 5, 8 }, { 10, 7 } } };
+inline constexpr std::array<PurposeListSpec, 2> kPurposeLists { { { kTraditionalPurpose, 8 },
+    { kStandardPurpose, 7 } } };
 
 // Parents come before their children, so one pass over the rows can build the window.
 constexpr bool parentsComeFirst()
@@ -465,12 +291,27 @@ constexpr bool parentsComeFirst()
 }
 static_assert(parentsComeFirst());
 
-constexpr std::string_view captionOf(Ref ref)
+constexpr const ControlSpec *specOf(Ref ref)
 {
     for (const ControlSpec &row : kControls)
         if (row.kind == ref.kind && row.number == ref.number)
-            return row.caption;
-    return {};
+            return &row;
+    return nullptr;
+}
+
+constexpr std::string_view captionOf(Ref ref)
+{
+    const ControlSpec *row = specOf(ref);
+    return row != nullptr ? row->caption : std::string_view {};
+}
+
+constexpr int highestNumber(Kind kind)
+{
+    int highest = 0;
+    for (const ControlSpec &row : kControls)
+        if (row.kind == kind && row.number > highest)
+            highest = row.number;
+    return highest;
 }
 
 // Every naming row points at a label or frame that has a caption.

@@ -1,75 +1,202 @@
 #include "app/form1.h"
 
-#include "app/control_table.h"
-#include "app/qt_text.h"
-#include "app/twips.h"
-
-#include <QComboBox>
-#include <QFont>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include "app/bindings.h"
+#include "common/purpose_table.h"
+#include "standard/rope_tables.h"
+#include "traditional/rope_tables.h"
 
 namespace app {
 
 namespace {
 
-// The dialog font of the window's design. Where it is missing, the fallbacks are CJK faces
-// that, like it, give Latin letters and digits half the width of a Chinese character, so
-// captions such as "1470kN/mm2" still fit their boxes.
-QFont dialogFont()
+bool readOnly(Ref box)
 {
-    QFont font;
-    font.setFamilies({ QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("NSimSun"),
-        QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
-        QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback") });
-    font.setPointSize(9);
-    font.setWeight(QFont::Normal);
-    return font;
+    const ControlSpec *row = specOf(box);
+    return row != nullptr && row->style == Style::ReadOnly;
+}
+
+// The frame an option button stands in: its group.
+int frameOf(int option)
+{
+    return specOf(Ref { Kind::Option, option })->parent.number;
+}
+
+template <std::size_t N> std::optional<std::size_t> rankIn(const std::array<int, N> &group, int number)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        if (group[k] == number)
+            return k;
+    return std::nullopt;
 }
 
 } // namespace
 
-Form1::Form1(QWidget *parent)
-    : QWidget(parent,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-            | Qt::MSWindowsFixedSizeDialogHint)
+std::vector<std::string_view> itemsOf(int combo)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qtText(kWindowCaption));
-    setFont(dialogFont());
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    buildControls();
-    wire();
-}
-
-QWidget *Form1::widget(Ref ref)
-{
-    switch (ref.kind) {
-    case Kind::Frame:
-        return ref.number == 0 ? static_cast<QWidget *>(this) : frame(ref.number);
-    case Kind::Label:
-        return label(ref.number);
-    case Kind::Option:
-        return option(ref.number);
-    case Kind::Combo:
-        return combo(ref.number);
-    case Kind::Text:
-        return text(ref.number);
-    case Kind::Command:
-        return command(ref.number);
+    std::vector<std::string_view> items;
+    if (const auto rank = rankIn(kTraditionalDiameterLists, combo)) {
+        for (const traditional::Row &row : traditional::tableOf(traditional::RopeClass(*rank)).rows)
+            items.push_back(row.item);
+    } else if (const auto rank = rankIn(kStandardDiameterLists, combo)) {
+        const auto ropeClass = standard::RopeClass(*rank);
+        for (std::size_t row = 0; row < standard::rowCount(ropeClass); ++row)
+            items.push_back(standard::itemOf(ropeClass, row));
     }
-    return nullptr;
+    for (const PurposeListSpec &list : kPurposeLists)
+        if (list.combo == combo)
+            for (std::size_t i = 0; i < list.count; ++i)
+                items.push_back(common::kPurposes.at(i).text);
+    return items;
 }
 
-std::optional<int> Form1::selectedAmong(int first, int last) const
+Form1::Form1(View &view)
+    : m_view(view)
 {
-    for (int n = first; n <= last; ++n)
-        if (option(n)->isChecked())
-            return n - first;
+    for (std::size_t kind = 0; kind < kKindCount; ++kind)
+        m_controls.at(kind).resize(std::size_t(highestNumber(Kind(kind))) + 1);
+    m_items.resize(std::size_t(highestNumber(Kind::Combo)) + 1);
+    for (int combo = 1; combo < int(m_items.size()); ++combo)
+        m_items.at(std::size_t(combo)) = itemsOf(combo);
+}
+
+const ControlState &Form1::state(Ref control) const
+{
+    return m_controls.at(std::size_t(control.kind)).at(std::size_t(control.number));
+}
+
+ControlState &Form1::at(Ref control)
+{
+    return m_controls.at(std::size_t(control.kind)).at(std::size_t(control.number));
+}
+
+void Form1::select(int option)
+{
+    if (m_running == 0 && state(Ref { Kind::Option, option }).enabled)
+        setChecked(option);
+}
+
+void Form1::pick(int combo, int item)
+{
+    const Ref list { Kind::Combo, combo };
+    if (m_running != 0 || !state(list).enabled || item < 0 || std::size_t(item) >= items(combo).size())
+        return;
+    ControlState &picked = at(list);
+    picked.item = item;
+    picked.text = items(combo).at(std::size_t(item));
+    changed(list);
+    raise(list, Event::Click);
+}
+
+void Form1::type(Ref field, std::string_view text)
+{
+    if (m_running != 0 || !state(field).enabled || (field.kind != Kind::Text && field.kind != Kind::Combo))
+        return;
+    if (field.kind == Kind::Text) {
+        if (!readOnly(field))
+            setText(field.number, text);
+        return;
+    }
+    ControlState &list = at(field);
+    if (list.text == text)
+        return;
+    list.text = text;
+    if (text.empty())
+        list.item = -1;
+    changed(field);
+    raise(field, Event::Change);
+}
+
+void Form1::press(int command)
+{
+    const Ref button { Kind::Command, command };
+    if (m_running == 0 && state(button).enabled)
+        raise(button, Event::Click);
+}
+
+std::optional<std::size_t> Form1::selectedIn(std::span<const int> group) const
+{
+    for (std::size_t k = 0; k < group.size(); ++k)
+        if (checked(group[k]))
+            return k;
     return std::nullopt;
+}
+
+// Writing the text it already holds is no change, so it runs no handler.
+void Form1::setText(int box, std::string_view text)
+{
+    const Ref ref { Kind::Text, box };
+    ControlState &written = at(ref);
+    if (written.text == text)
+        return;
+    written.text = text;
+    changed(ref);
+    raise(ref, Event::Change);
+}
+
+// Only the user's typing runs a list's change handler.
+void Form1::clearList(int combo)
+{
+    const Ref ref { Kind::Combo, combo };
+    ControlState &list = at(ref);
+    if (list.text.empty() && list.item == -1)
+        return;
+    list.text.clear();
+    list.item = -1;
+    changed(ref);
+}
+
+void Form1::setChecked(int option)
+{
+    const Ref ref { Kind::Option, option };
+    if (checked(option))
+        return;
+    const int frame = frameOf(option);
+    for (int other = 1; other <= highestNumber(Kind::Option); ++other)
+        if (other != option && frameOf(other) == frame)
+            clear(other);
+    at(ref).checked = true;
+    changed(ref);
+    raise(ref, Event::Click);
+}
+
+void Form1::clear(int option)
+{
+    const Ref ref { Kind::Option, option };
+    if (!checked(option))
+        return;
+    at(ref).checked = false;
+    changed(ref);
+}
+
+void Form1::setEnabled(Ref control, bool enabled)
+{
+    ControlState &flagged = at(control);
+    if (flagged.enabled == enabled)
+        return;
+    flagged.enabled = enabled;
+    changed(control);
+}
+
+void Form1::setBackground(int box, common::Rgb colour)
+{
+    const Ref ref { Kind::Text, box };
+    ControlState &coloured = at(ref);
+    if (coloured.background == colour)
+        return;
+    coloured.background = colour;
+    changed(ref);
+}
+
+void Form1::raise(Ref control, Event event)
+{
+    const Binding *binding = bindingOf(control, event);
+    if (binding == nullptr)
+        return;
+    ++m_running;
+    if (m_watcher)
+        m_watcher(*binding);
+    binding->run(*this);
+    --m_running;
 }
 
 } // namespace app

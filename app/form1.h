@@ -1,149 +1,114 @@
 #pragma once
 
-// The calculator window. It holds two calculators, the traditional method in Frame1 above
-// and the standard method in Frame7 below, and no state but its controls.
+// The calculator window without a toolkit. It holds two calculators, the traditional method in
+// Frame1 above and the standard method in Frame7 below, and no state but its controls'.
 //
-// How data flows: a class pick enables one diameter list and one "计  算" button and empties
-// every read-out; a grade (or core) pick empties the diameter lists and the read-outs that
-// hang on them; a diameter pick reads the class's rope table by the picked item's position
-// and writes the read-outs; every change of a check's input empties that method's result
-// box; "计  算" reads the read-outs and inputs back from the boxes and writes only the
-// result box, or shows a message.
+// How data flows: a front end reports only what the user did (select an option, pick an item,
+// the field's new text after typing, press a button). Form1 changes the control's state and runs
+// the handler bound to it (bindings.h). A class pick enables one diameter list and one "计  算"
+// and empties every read-out; a grade or core pick empties the diameter lists and the read-outs
+// that hang on them; a diameter pick reads the class's rope table by the picked item's position
+// and writes the read-outs; every change of a check's input empties that method's result box;
+// "计  算" reads the read-outs and inputs back from the boxes and writes only the result box, or
+// asks for a message. Every change of state is told to the front end at once, so what it shows
+// is current whenever a message box opens.
 //
-// Handlers are named control_event and run exactly when the window's rules say (see
-// wiring.cpp): writing a box from a handler runs that box's change handler at once, nested.
+// When handlers run: a handler that writes a box a different text runs that box's change
+// handler nested; selecting an option button clears the others of its frame, which runs
+// nothing, then runs its click handler nested; re-selecting the selected one runs nothing;
+// clearing a list's text or changing an enabled flag runs nothing; a disabled control takes no
+// input.
 
-#include <QWidget>
+#include "app/bindings.h"
+#include "app/control_table.h"
+#include "common/colours.h"
+
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <optional>
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-
-namespace traditional {
-enum class Grade;
-struct RopeTable;
-} // namespace traditional
-
-namespace standard {
-enum class Grade;
-enum class Core;
-struct Readouts;
-} // namespace standard
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace app {
 
-struct Ref;
+// What a handler can read or write of one control. Captions, places and list items are fixed
+// by the control table.
+struct ControlState {
+    std::string text; // a box's text or a list's edit field
+    int item = -1; // a list's selected item; -1 for none
+    bool checked = false; // an option button's selection
+    bool enabled = true;
+    std::optional<common::Rgb> background; // a box's colour; empty for the toolkit's default
+};
 
-class Form1 : public QWidget {
-    Q_OBJECT
-
+// What a front end does for the window.
+class View {
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // The control's state changed: show it now.
+    virtual void stateChanged(Ref control) = 0;
+    // A modal message box with the text, one OK button, no icon and the window's caption;
+    // returns once the user has closed it.
+    virtual void showMessage(std::string_view text) = 0;
 
 protected:
-    using Handler = void (Form1::*)();
+    View() = default;
+    ~View() = default;
+    View(const View &) = default;
+    View &operator=(const View &) = default;
+};
 
-    // Every event reaches its handler through here, so a test can watch them run in the order
-    // Qt delivers them.
-    virtual void run(Handler handler) { (this->*handler)(); }
+// The items of a list, in display order: the diameters of its class's rope table, or the
+// purposes it offers.
+std::vector<std::string_view> itemsOf(int combo);
 
-    // Rope classes, which also choose the method (class_handlers.cpp).
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Option10_Click();
-    void Option11_Click();
-    void Option12_Click();
-    void Option13_Click();
+class Form1 {
+public:
+    explicit Form1(View &view);
 
-    // Traditional method (traditional_handlers.cpp).
-    void Option5_Click();
-    void Option6_Click();
-    void Option7_Click();
-    void Option8_Click();
-    void Option9_Click();
-    void Combo1_Click();
-    void Combo2_Click();
-    void Combo3_Click();
-    void Command1_Click();
-    void Combo5_Click();
-    void Combo5_Change();
-    void Text4_Change();
-    void Text5_Change();
+    // What the user did. An input a disabled or read-only control cannot take is ignored, and
+    // so is one that arrives while a handler runs (say, under its message box).
+    void select(int option);
+    void pick(int combo, int item);
+    void type(Ref field, std::string_view text); // the whole new text of TextN or ComboN's field
+    void press(int command);
 
-    // Standard method (standard_handlers.cpp).
-    void Option14_Click();
-    void Option15_Click();
-    void Option16_Click();
-    void Option17_Click();
-    void Option18_Click();
-    void Option19_Click();
-    void Option20_Click();
-    void Option21_Click();
-    void Option22_Click();
-    void Combo6_Click();
-    void Combo7_Click();
-    void Combo8_Click();
-    void Combo9_Click();
-    void Command2_Click();
-    void Combo10_Click();
-    void Combo10_Change();
-    void Text10_Change();
-    void Text11_Change();
-    void Text12_Change();
+    const ControlState &state(Ref control) const;
+    const std::vector<std::string_view> &items(int combo) const { return m_items.at(std::size_t(combo)); }
 
-    // The controls by their number, as the handlers name them.
-    QGroupBox *frame(int n) const { return m_frames.at(n); }
-    QLabel *label(int n) const { return m_labels.at(n); }
-    QRadioButton *option(int n) const { return m_options.at(n); }
-    QComboBox *combo(int n) const { return m_combos.at(n); }
-    QLineEdit *text(int n) const { return m_texts.at(n); }
-    QPushButton *command(int n) const { return m_commands.at(n); }
+    // Sees every handler as it starts; tests watch the handlers run through this.
+    void watch(std::function<void(const Binding &)> watcher) { m_watcher = std::move(watcher); }
+    // Puts a control into a state without running anything or telling the view: for tests of
+    // states that no flow of input reaches, such as a class chosen in both frames.
+    void preset(Ref control, ControlState state) { at(control) = std::move(state); }
+
+    // For the handlers.
+    const std::string &text(Ref box) const { return state(box).text; }
+    int item(int combo) const { return state(Ref { Kind::Combo, combo }).item; }
+    bool checked(int option) const { return state(Ref { Kind::Option, option }).checked; }
+    // The position within `group` of its selected option button, if one is.
+    std::optional<std::size_t> selectedIn(std::span<const int> group) const;
+    void setText(int box, std::string_view text);
+    void clearList(int combo);
+    void setChecked(int option);
+    void clear(int option);
+    void setEnabled(Ref control, bool enabled);
+    void setBackground(int box, common::Rgb colour);
+    void message(std::string_view text) { m_view.showMessage(text); }
 
 private:
-    void buildControls(); // build_controls.cpp
-    QWidget *widget(Ref ref);
-    void wire(); // wiring.cpp
-    void onSelected(QRadioButton *button, Handler handler);
-    void onPick(QComboBox *list, Handler handler);
-    void onTyping(QComboBox *list, Handler handler);
-    void onChange(QLineEdit *box, Handler handler);
-    void onPress(QPushButton *button, Handler handler);
+    ControlState &at(Ref control);
+    void changed(Ref control) { m_view.stateChanged(control); }
+    void raise(Ref control, Event event);
 
-    // The offset of the selected one among the option buttons first to last, if any.
-    std::optional<int> selectedAmong(int first, int last) const;
-
-    // Steps the class handlers share (class_handlers.cpp).
-    void pickTraditionalClass(int rank);
-    void pickStandardClass(int rank);
-    void enableOnlyDiameterList(int list);
-    void emptyReadouts();
-
-    // Steps the traditional handlers share (traditional_handlers.cpp).
-    void pickTraditionalGrade();
-    std::optional<traditional::Grade> traditionalGrade() const;
-    void lookUpTraditional(const traditional::RopeTable &table, const QComboBox *list);
-
-    // Steps the standard handlers share (standard_handlers.cpp).
-    void pickStandardGrade();
-    void emptyStandardLists();
-    std::optional<standard::Grade> standardGrade() const;
-    std::optional<standard::Core> standardCore() const;
-    void showStandard(const standard::Readouts &shown);
-
-    // Indexed by the control's number; index 0 is unused.
-    std::array<QGroupBox *, 14> m_frames {};
-    std::array<QLabel *, 36> m_labels {};
-    std::array<QRadioButton *, 23> m_options {};
-    std::array<QComboBox *, 11> m_combos {};
-    std::array<QLineEdit *, 14> m_texts {};
-    std::array<QPushButton *, 3> m_commands {};
+    View &m_view;
+    // Indexed by kind, then by the control's number; number 0 of the frames is the window.
+    std::array<std::vector<ControlState>, kKindCount> m_controls;
+    std::vector<std::vector<std::string_view>> m_items;
+    std::function<void(const Binding &)> m_watcher;
+    int m_running = 0; // handlers running, nested ones included
 };
 
 } // namespace app

@@ -1,45 +1,27 @@
-#include "app/result_box.h"
-
-#include "app/message_box.h"
-#include "app/qt_text.h"
+#include "app/form1.h"
+#include "app/handlers.h"
 #include "common/colours.h"
 
-#include <QLineEdit>
+#include <variant>
 
 namespace app {
 
-namespace {
-
-void setBackground(QLineEdit *box, common::Rgb colour)
+void clearResult(Form1 &form, int box)
 {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));
-    box->setPalette(palette);
+    form.setText(box, {});
+    form.setBackground(box, common::kResultWhite);
 }
 
-} // namespace
-
-void clearResult(QLineEdit *result)
-{
-    result->setText(QString());
-    whitenResult(result);
-}
-
-void whitenResult(QLineEdit *result)
-{
-    setBackground(result, common::kResultWhite);
-}
-
-void showVerdict(
-    QWidget *window, QLineEdit *result, const common::Verdict &verdict, std::string (*format)(double))
+// A message leaves the box as it was; a factor leaves its background alone.
+void showVerdict(Form1 &form, int box, const common::Verdict &verdict, std::string (*format)(double))
 {
     if (const auto *message = std::get_if<common::Message>(&verdict)) {
-        showMessage(window, qtText(message->text));
+        form.message(message->text);
     } else if (const auto *passed = std::get_if<common::Passed>(&verdict)) {
-        result->setText(qtText(format(passed->factor)));
+        form.setText(box, format(passed->factor));
     } else {
-        setBackground(result, common::kResultRed);
-        result->setText(qtText(common::kTooWeakText));
+        form.setBackground(box, common::kResultRed);
+        form.setText(box, common::kTooWeakText);
     }
 }
 

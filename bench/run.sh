@@ -43,7 +43,7 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target ropecalc tst_handler_speed -j"$jobs" >/dev/null
 cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench -j"$jobs" >/dev/null
-declare -A program=([bare]=build-bench/bare_window [product]=build/app/ropecalc)
+declare -A program=([bare]=build-bench/bare_window [product]=build/app/qt/ropecalc)
 
 work=$(mktemp -d /tmp/ropecalc-bench.XXXXXX)
 xvfb_pid=

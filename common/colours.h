@@ -6,6 +6,7 @@ struct Rgb {
     int red;
     int green;
     int blue;
+    bool operator==(const Rgb &) const = default;
 };
 
 // A result box is white whenever it is emptied, and red when the rope is too weak.

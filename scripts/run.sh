@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target ropecalc -j"$(nproc 2>/dev/null || echo 2)"
-exec build/app/ropecalc
+exec build/app/qt/ropecalc

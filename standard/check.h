@@ -8,8 +8,6 @@
 
 namespace standard {
 
-enum class RopeClass { C6x19, C6x37, C6x61, C18x7 };
-
 // What the rope is for: installation work ("安装") or mine construction ("矿建").
 enum class WorkType { Installation, MineConstruction };
 

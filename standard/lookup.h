@@ -28,4 +28,7 @@ Readouts lookup(
 Readouts lookup(
     std::span<const EighteenStrandRow> table, int row, std::optional<Core> core, std::optional<Grade> grade);
 
+// The same for row `row` of the class's own table.
+Readouts lookup(RopeClass ropeClass, int row, std::optional<Core> core, std::optional<Grade> grade);
+
 } // namespace standard

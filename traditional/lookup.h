@@ -27,4 +27,10 @@ struct Readouts {
 // not in the table, which a pick from the class's own list cannot give.
 std::optional<Readouts> lookup(const RopeTable &table, int row, std::optional<Grade> grade);
 
+// The same for row `row` of the class's own table; 18×7＋1 has none.
+inline std::optional<Readouts> lookup(RopeClass ropeClass, int row, std::optional<Grade> grade)
+{
+    return lookup(tableOf(ropeClass), row, grade);
+}
+
 } // namespace traditional

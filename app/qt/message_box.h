@@ -3,10 +3,10 @@
 class QString;
 class QWidget;
 
-namespace app {
+namespace qtview {
 
 // The window's way of reporting a missing input: a modal box with the fixed text, one OK
 // button, no icon and the application's title. Returns when the user has closed it.
 void showMessage(QWidget *parent, const QString &text);
 
-} // namespace app
+} // namespace qtview

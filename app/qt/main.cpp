@@ -1,8 +1,8 @@
 #include "app/control_table.h"
-#include "app/form1.h"
-#include "app/qt_text.h"
-#include "app/screenshot.h"
-#include "app/window_icon.h"
+#include "app/qt/window.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/screenshot.h"
+#include "app/qt/window_icon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,9 +41,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(message));
 
     QApplication::setApplicationName(QStringLiteral("ropecalc"));
-    QApplication::setApplicationDisplayName(app::qtText(app::kWindowCaption));
+    QApplication::setApplicationDisplayName(qtview::qtText(app::kWindowCaption));
     QApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
-    QApplication::setWindowIcon(app::windowIcon());
+    QApplication::setWindowIcon(qtview::windowIcon());
 
     QCommandLineParser options;
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
@@ -53,9 +53,9 @@ int main(int argc, char *argv[])
     options.addOption(screenshot);
     options.process(application);
 
-    app::Form1 window;
+    qtview::Window window;
     window.show();
     if (options.isSet(screenshot))
-        app::saveOnceExposed(window, options.value(screenshot));
+        qtview::saveOnceExposed(window, options.value(screenshot));
     return QApplication::exec();
 }

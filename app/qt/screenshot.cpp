@@ -1,4 +1,4 @@
-#include "app/screenshot.h"
+#include "app/qt/screenshot.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <utility>
 
-namespace app {
+namespace qtview {
 
 namespace {
 
@@ -74,4 +74,4 @@ void saveOnceExposed(QWidget &window, const QString &file)
     new ExposeWatch(window, file);
 }
 
-} // namespace app
+} // namespace qtview

@@ -1,24 +1,25 @@
 # What `cmake --install` puts where, and the Debian package CPack makes of it
-# (`bash scripts/package.sh`). Included from the top-level CMakeLists.txt after app/.
+# (`bash scripts/package.sh`). Included from the top-level CMakeLists.txt after app/qt/.
 include(GNUInstallDirs)
 
 # The name desktops know the program by: its desktop entry, metadata and icon files.
 set(ROPECALC_APP_ID io.github.ropecalc.Ropecalc)
 set(ROPECALC_MAINTAINER "ropecalc maintainers <maintainers@users.noreply.c-seed-9732e132.example>"
   CACHE STRING "Maintainer named in the Debian package")
-set(app_dir ${PROJECT_SOURCE_DIR}/app)
+set(qt_dir ${PROJECT_SOURCE_DIR}/app/qt)
+set(icon_dir ${PROJECT_SOURCE_DIR}/app/icons)
 
 # Packages want every directory world-readable whatever the umask of whoever builds them.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS ropecalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${app_dir}/desktop/${ROPECALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${app_dir}/desktop/${ROPECALC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${app_dir}/icons/ropecalc.svg
+install(FILES ${qt_dir}/desktop/${ROPECALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${qt_dir}/desktop/${ROPECALC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${icon_dir}/ropecalc.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${ROPECALC_APP_ID}.svg)
 foreach(size 16 22 24 32 48 64 128 256)
-  install(FILES ${app_dir}/icons/ropecalc-${size}.png
+  install(FILES ${icon_dir}/ropecalc-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${ROPECALC_APP_ID}.png)
 endforeach()
 
@@ -29,10 +30,10 @@ foreach(versioned "package/changelog:ropecalc (${PROJECT_VERSION})"
     "desktop/${ROPECALC_APP_ID}.metainfo.xml:<release version=\"${PROJECT_VERSION}\"")
   string(REGEX MATCH "^[^:]+" file ${versioned})
   string(REGEX REPLACE "^[^:]+:" "" entry ${versioned})
-  file(READ ${app_dir}/${file} content)
+  file(READ ${qt_dir}/${file} content)
   string(FIND "${content}" "${entry}" at)
   if(at EQUAL -1)
-    message(FATAL_ERROR "app/${file} has no entry for version ${PROJECT_VERSION}: ${entry}")
+    message(FATAL_ERROR "app/qt/${file} has no entry for version ${PROJECT_VERSION}: ${entry}")
   endif()
 endforeach()
 

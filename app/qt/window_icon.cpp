@@ -1,9 +1,9 @@
-#include "app/window_icon.h"
+#include "app/qt/window_icon.h"
 
 #include <QSize>
 #include <QString>
 
-namespace app {
+namespace qtview {
 
 // Qt decodes each size as it is added, so only the small ones are here (about half a
 // millisecond); menus and launchers take the large ones from the installed icon theme.
@@ -15,4 +15,4 @@ QIcon windowIcon()
     return icon;
 }
 
-} // namespace app
+} // namespace qtview

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace app {
+namespace qtview {
 
 // The window is laid out in twips; at 96 dpi 15 twips make one pixel. Larger screens are
 // left to Qt's device-pixel scaling.
@@ -9,4 +9,4 @@ constexpr int twipsToPixels(int twips)
     return (2 * twips + 15) / 30;
 }
 
-} // namespace app
+} // namespace qtview

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/control_table.h"
+
+#include <array>
+#include <string_view>
+
+namespace app {
+
+class Form1;
+
+// A click: an option button becomes selected, an item is picked from a list, a button is
+// pressed. A change: a box's text changes, or the user types in a list's field.
+enum class Event { Click, Change };
+
+// One handler: the control and event it answers, its name, and what it does.
+struct Binding {
+    Ref control;
+    Event event;
+    std::string_view name;
+    void (*run)(Form1 &form);
+};
+
+// Every handler of the window. Controls and events not listed react to nothing.
+extern const std::array<Binding, 40> kBindings;
+
+// The handler of the control's event, or none.
+const Binding *bindingOf(Ref control, Event event);
+
+} // namespace app

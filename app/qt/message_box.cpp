@@ -1,0 +1,17 @@
+#include "app/qt/message_box.h"
+
+#include "app/control_table.h"
+#include "app/qt/qt_text.h"
+
+#include <QMessageBox>
+
+namespace qtview {
+
+void showMessage(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, qtText(app::kWindowCaption), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace qtview

@@ -1,0 +1,321 @@
+#include "app/qt/window.h"
+
+#include "app/control_table.h"
+#include "app/qt/message_box.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/twips.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <utility>
+
+namespace qtview {
+
+using app::Kind;
+using app::Ref;
+
+namespace {
+
+// The dialog font of the window's design. Where it is missing, the fallbacks are CJK faces
+// that, like it, give Latin letters and digits half the width of a Chinese character, so
+// captions such as "1470kN/mm2" still fit their boxes.
+QFont dialogFont()
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("NSimSun"),
+        QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
+        QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback") });
+    font.setPointSize(9);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// Qt lets Tab reach only the focused (or selected) button of an exclusive group: on taking the
+// focus, a button takes tab focus from the other buttons of its frame. Here every option button
+// is a stop of its own in the window's tab order, as the design's tab indexes give them, so the
+// others get it back. Arrow keys still move the selection within a frame.
+class OptionButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QRadioButton::focusInEvent(event);
+        for (QRadioButton *sibling : parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            sibling->setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
+QString objectNameOf(Kind kind, int number)
+{
+    static constexpr std::array<const char *, app::kKindCount> kindNames { "Frame", "Label", "Option", "Combo",
+        "Text", "Command" };
+    return QLatin1String(kindNames.at(std::size_t(kind))) + QString::number(number);
+}
+
+// An editable list whose items never change and where only a pick from the list is a pick:
+// no inline completion, no item added on Enter, and no item chosen because the typed text
+// happens to equal one (Qt would choose it when editing finishes, on Enter or on leaving).
+QComboBox *makeList(QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    return list;
+}
+
+// The design's labels are 10 to 13 pixels high, less than one line of the CJK dialog font (17
+// pixels from ascent to descent), which would cut off the tops of the ideographs and the foot of
+// the "g" in "kg/mm2". A label grows about its middle to one line: its text stays where the
+// design puts it, and whole. Labels lie over no control created before them, so they take no
+// clicks from one.
+QRect atLeastOneLine(const QRect &box, int lineHeight)
+{
+    const int grow = std::max(0, lineHeight - box.height());
+    return box.adjusted(0, -grow / 2, 0, grow - grow / 2);
+}
+
+// Read-only read-outs take the focus too: a keyboard or screen-reader user reaches them by Tab
+// to hear or copy a value, in the place the design's tab indexes give them.
+bool takesFocus(Kind kind)
+{
+    return kind != Kind::Frame && kind != Kind::Label;
+}
+
+} // namespace
+
+Window::Window(QWidget *parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
+    , m_form(*this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(qtText(app::kWindowCaption));
+    setFont(dialogFont());
+    setFixedSize(twipsToPixels(app::kClientWidth), twipsToPixels(app::kClientHeight));
+    buildControls();
+    fillLists();
+    nameControls();
+    connectInputs();
+}
+
+QWidget *Window::widget(Ref ref)
+{
+    const auto n = std::size_t(ref.number);
+    switch (ref.kind) {
+    case Kind::Frame:
+        return n == 0 ? static_cast<QWidget *>(this) : m_frames.at(n);
+    case Kind::Label:
+        return m_labels.at(n);
+    case Kind::Option:
+        return m_options.at(n);
+    case Kind::Combo:
+        return m_combos.at(n);
+    case Kind::Text:
+        return m_texts.at(n);
+    case Kind::Command:
+        return m_commands.at(n);
+    }
+    return nullptr;
+}
+
+void Window::buildControls()
+{
+    std::vector<std::pair<int, QWidget *>> focusOrder;
+    for (const app::ControlSpec &row : app::kControls) {
+        QWidget *parent = widget(row.parent);
+        const QString caption = qtText(row.caption);
+        const auto n = std::size_t(row.number);
+        QWidget *control = nullptr;
+        switch (row.kind) {
+        case Kind::Frame:
+            control = m_frames.at(n) = new QGroupBox(caption, parent);
+            break;
+        case Kind::Label: {
+            auto *label = new QLabel(caption, parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(
+                (row.style == app::Style::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+            control = m_labels.at(n) = label;
+            break;
+        }
+        case Kind::Option:
+            // Option buttons of one frame are siblings, so Qt's auto-exclusivity groups them per frame.
+            control = m_options.at(n) = new OptionButton(parent);
+            break;
+        case Kind::Combo:
+            control = m_combos.at(n) = makeList(parent);
+            break;
+        case Kind::Text: {
+            auto *box = new QLineEdit(parent);
+            box->setReadOnly(row.style == app::Style::ReadOnly);
+            control = m_texts.at(n) = box;
+            break;
+        }
+        case Kind::Command:
+            control = m_commands.at(n) = new QPushButton(caption, parent);
+            break;
+        }
+        control->setObjectName(objectNameOf(row.kind, row.number));
+        QRect box(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+            twipsToPixels(row.height));
+        if (row.kind == Kind::Label)
+            box = atLeastOneLine(box, control->fontMetrics().height());
+        control->setGeometry(box);
+        if (takesFocus(row.kind))
+            focusOrder.emplace_back(row.tabIndex, control);
+    }
+    std::sort(
+        focusOrder.begin(), focusOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+}
+
+void Window::fillLists()
+{
+    for (std::size_t n = 1; n < m_combos.size(); ++n) {
+        QStringList items;
+        for (std::string_view item : m_form.items(int(n)))
+            items << qtText(item);
+        m_combos.at(n)->addItems(items);
+        m_combos.at(n)->setCurrentIndex(-1); // a list starts with nothing picked and an empty field
+    }
+}
+
+// What a screen reader announces for each control without a caption of its own; a label is
+// also the buddy of the first control it names.
+void Window::nameControls()
+{
+    for (const app::NamedBy &row : app::kNamedBy) {
+        QString name = qtText(app::captionOf(row.by)).trimmed();
+        if (row.also.number != 0)
+            name += QLatin1Char(' ') + qtText(app::captionOf(row.also)).trimmed();
+        QWidget *named = widget(row.control);
+        named->setAccessibleName(name);
+        QLabel *label = row.by.kind == Kind::Label ? m_labels.at(std::size_t(row.by.number)) : nullptr;
+        if (label != nullptr && label->buddy() == nullptr)
+            label->setBuddy(named);
+    }
+}
+
+// The user's input, and nothing else, reaches the window's model:
+// - selecting an option button: clicked, emitted by a mouse click, Space, and the arrow keys
+//   that move the selection within a frame; a click on the selected button selects nothing new;
+// - picking a list item: activated, emitted only when the user picks, by mouse or keyboard;
+// - typing: textEdited of a box or of a list's field, emitted for the user's own edits (keys,
+//   paste, undo), never for a program's setText;
+// - pressing a button: clicked.
+// The model's own writes reach the widgets with their signals blocked, so they echo nothing.
+// Qt has already changed the widget when it tells of the input, so the control is shown again
+// from the model afterwards, in case the model took no input then.
+void Window::connectInputs()
+{
+    for (std::size_t n = 1; n < m_options.size(); ++n)
+        connect(m_options.at(n), &QRadioButton::clicked, this, [this, n] {
+            m_form.select(int(n));
+            for (std::size_t other = 1; other < m_options.size(); ++other)
+                showOption(int(other));
+        });
+    for (std::size_t n = 1; n < m_combos.size(); ++n) {
+        connect(m_combos.at(n), &QComboBox::activated, this, [this, n](int item) {
+            m_form.pick(int(n), item);
+            showList(int(n));
+        });
+        connect(m_combos.at(n)->lineEdit(), &QLineEdit::textEdited, this, [this, n](const QString &typed) {
+            m_form.type(app::combo(int(n)), typed.toStdString());
+            showList(int(n));
+        });
+    }
+    for (std::size_t n = 1; n < m_texts.size(); ++n)
+        connect(m_texts.at(n), &QLineEdit::textEdited, this, [this, n](const QString &typed) {
+            m_form.type(app::text(int(n)), typed.toStdString());
+            showBox(int(n));
+        });
+    for (std::size_t n = 1; n < m_commands.size(); ++n)
+        connect(m_commands.at(n), &QPushButton::clicked, this, [this, n] { m_form.press(int(n)); });
+}
+
+void Window::stateChanged(Ref control)
+{
+    switch (control.kind) {
+    case Kind::Option:
+        showOption(control.number);
+        return;
+    case Kind::Combo:
+        showList(control.number);
+        return;
+    case Kind::Text:
+        showBox(control.number);
+        return;
+    default:
+        widget(control)->setEnabled(m_form.state(control).enabled);
+        return;
+    }
+}
+
+void Window::showOption(int n)
+{
+    QRadioButton *button = m_options.at(std::size_t(n));
+    const app::ControlState &state = m_form.state(app::option(n));
+    button->setEnabled(state.enabled);
+    if (button->isChecked() == state.checked)
+        return;
+    const QSignalBlocker quiet(button);
+    // Qt refuses to uncheck the checked button of an exclusive group, so exclusivity is lifted
+    // for the moment.
+    button->setAutoExclusive(false);
+    button->setChecked(state.checked);
+    button->setAutoExclusive(true);
+}
+
+void Window::showList(int n)
+{
+    QComboBox *list = m_combos.at(std::size_t(n));
+    const app::ControlState &state = m_form.state(app::combo(n));
+    list->setEnabled(state.enabled);
+    const QSignalBlocker quiet(list);
+    const QSignalBlocker quietField(list->lineEdit());
+    if (list->currentIndex() != state.item)
+        list->setCurrentIndex(state.item);
+    const QString text = qtText(state.text);
+    if (list->currentText() != text)
+        list->setEditText(text);
+}
+
+void Window::showBox(int n)
+{
+    QLineEdit *box = m_texts.at(std::size_t(n));
+    const app::ControlState &state = m_form.state(app::text(n));
+    box->setEnabled(state.enabled);
+    const QString text = qtText(state.text);
+    if (box->text() != text) {
+        const QSignalBlocker quiet(box);
+        box->setText(text);
+    }
+    if (state.background) {
+        const QColor colour(state.background->red, state.background->green, state.background->blue);
+        if (box->palette().color(QPalette::Base) != colour) {
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Base, colour);
+            box->setPalette(palette);
+        }
+    }
+}
+
+void Window::showMessage(std::string_view text)
+{
+    qtview::showMessage(this, qtText(text));
+}
+
+} // namespace qtview

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/form1.h"
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The calculator window on Qt Widgets: the controls built from the control table, each named
+// after its control ("Form1", "Combo6"), showing the state the window's model holds, and
+// reporting to it only what the user does (window.cpp says which signal counts as which input).
+namespace qtview {
+
+class Window : public QWidget, private app::View {
+    Q_OBJECT
+
+public:
+    explicit Window(QWidget *parent = nullptr);
+
+    app::Form1 &form() { return m_form; }
+
+private:
+    void buildControls();
+    void fillLists();
+    void nameControls();
+    void connectInputs();
+    QWidget *widget(app::Ref ref);
+
+    void stateChanged(app::Ref control) override;
+    void showMessage(std::string_view text) override;
+    void showOption(int n);
+    void showList(int n);
+    void showBox(int n);
+
+    app::Form1 m_form;
+    template <app::Kind kind, typename T> using Controls = std::array<T *, app::highestNumber(kind) + 1>;
+    // Indexed by the control's number; index 0 is unused.
+    Controls<app::Kind::Frame, QGroupBox> m_frames {};
+    Controls<app::Kind::Label, QLabel> m_labels {};
+    Controls<app::Kind::Option, QRadioButton> m_options {};
+    Controls<app::Kind::Combo, QComboBox> m_combos {};
+    Controls<app::Kind::Text, QLineEdit> m_texts {};
+    Controls<app::Kind::Command, QPushButton> m_commands {};
+};
+
+} // namespace qtview
