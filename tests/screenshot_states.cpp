@@ -2,7 +2,7 @@
 // real clicks and typing, and saves a picture of each into the folder it is given. Stops with
 // an error if the window does not reach a state, so no picture shows what it does not claim.
 
-#include "app/form1.h"
+#include "app/qt/window.h"
 #include "widget_actions.h"
 #include "window_controls.h"
 
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    app::Form1 window;
+    qtview::Window window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -3,7 +3,7 @@
 // above them, the diameter lists by their frame and class, the buttons by their caption.
 // Read through Qt's accessibility interface, as an assistive tool reads them.
 
-#include "app/form1.h"
+#include "app/qt/window.h"
 #include "window_controls.h"
 
 #include <QAccessible>
@@ -15,7 +15,7 @@ class TestAccessibleNames : public QObject {
     Q_OBJECT
 
 private:
-    app::Form1 m_form;
+    qtview::Window m_form;
 
     static QString nameOf(QWidget *widget)
     {

@@ -2,12 +2,12 @@
 // resets both frames and runs the nested handlers of the boxes it empties. Each pick selects a
 // class button of the shown window, from a state where every reset has work to do.
 
-#include "app/form1.h"
+#include "app/qt/window.h"
 #include "window_controls.h"
 
+#include "common/colours.h"
+
 #include <QElapsedTimer>
-#include <QPalette>
-#include <QSignalBlocker>
 #include <QtTest>
 #include <algorithm>
 #include <array>
@@ -40,63 +40,60 @@ class TestHandlerSpeed : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<app::Form1> m_form;
+    std::unique_ptr<qtview::Window> m_form;
 
     WindowControls controls() const { return WindowControls(m_form.get()); }
 
-    static void quietly(QObject *control, const std::function<void()> &change)
+    void preset(app::Ref control, const std::function<void(app::ControlState &)> &change) const
     {
-        const QSignalBlocker quiet(control);
-        change();
+        app::ControlState state = m_form->form().state(control);
+        change(state);
+        m_form->form().preset(control, state);
     }
 
     // The other class of the target's frame and a class of the other frame selected, and every
     // read-out and result filled: what a pick has to undo. No handler runs while it is set up.
     void refill(int target) const
     {
-        const WindowControls c = controls();
         const int first = target >= 10 ? 10 : 1;
         for (int n : { first + (target - first + 1) % 4, otherFrame(target) })
-            quietly(c.option(n), [&] { c.option(n)->setChecked(true); });
+            preset(app::option(n), [](app::ControlState &state) { state.checked = true; });
+        preset(app::option(target), [](app::ControlState &state) { state.checked = false; });
         for (int n : kReadouts)
-            quietly(c.text(n), [&] { c.text(n)->setText(QStringLiteral("8.5")); });
+            preset(app::text(n), [](app::ControlState &state) { state.text = "8.5"; });
         for (int n : { 6, 13 })
-            quietly(c.text(n), [&] { c.text(n)->setText(QStringLiteral("重选钢丝绳")); });
+            preset(app::text(n), [](app::ControlState &state) { state.text = "重选钢丝绳"; });
+        m_form->showAll();
     }
 
     // Beyond that, every list picked, both results red, steel core and "矿建", and the enabled
-    // flags the opposite of what the pick leaves, then painted, so that the pick pays for none of it.
+    // flags the opposite of what the pick leaves, then shown and painted, so that the pick pays
+    // for none of it.
     void dirty(int target) const
     {
-        const WindowControls c = controls();
         const bool toStandard = target >= 10;
         for (int n : { 20, 22 })
-            quietly(c.option(n), [&] { c.option(n)->setChecked(true); });
+            preset(app::option(n), [](app::ControlState &state) { state.checked = true; });
         for (int n : kDiameterLists)
-            quietly(c.combo(n), [&] {
-                c.combo(n)->setEnabled(true);
-                if (c.combo(n)->count() > 0)
-                    c.combo(n)->setCurrentIndex(1);
-                else
-                    c.combo(n)->setEditText(QStringLiteral("φ9"));
+            preset(app::combo(n), [this, n](app::ControlState &state) {
+                state.enabled = true;
+                state.item = m_form->form().items(n).empty() ? -1 : 1;
+                state.text = state.item == -1 ? "φ9" : m_form->form().items(n).at(1);
             });
-        for (int n : { 6, 13 }) {
-            QPalette red = c.text(n)->palette();
-            red.setColor(QPalette::Base, Qt::red);
-            c.text(n)->setPalette(red);
-        }
-        c.command(1)->setEnabled(toStandard);
-        c.command(2)->setEnabled(!toStandard);
+        for (int n : { 6, 13 })
+            preset(app::text(n), [](app::ControlState &state) { state.background = common::kResultRed; });
+        preset(app::command(1), [toStandard](app::ControlState &state) { state.enabled = toStandard; });
+        preset(app::command(2), [toStandard](app::ControlState &state) { state.enabled = !toStandard; });
         refill(target);
         QCoreApplication::processEvents();
     }
 
     static int otherFrame(int target) { return target >= 10 ? target - 9 : target + 9; }
 
-    // Selecting the button runs its handler through the same toggled signal a click does; a
-    // click would add the button's own repaint, which Qt makes at once and which also paints
-    // everything the handler changed.
-    void pick(int target) const { controls().option(target)->setChecked(true); }
+    // A class pick as the window gets it from a click, with every change shown on the widgets; a
+    // real click would add the button's own repaint, which Qt makes at once and which also
+    // paints everything the handler changed.
+    void pick(int target) const { m_form->form().select(target); }
 
     // What only a pick that ran in full leaves: the target alone selected in both frames, every
     // read-out and result empty, and both results white again.
@@ -117,7 +114,7 @@ private:
 private slots:
     void init()
     {
-        m_form = std::make_unique<app::Form1>();
+        m_form = std::make_unique<qtview::Window>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     }

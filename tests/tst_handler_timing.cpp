@@ -1,315 +1,305 @@
-// When handlers run: the window's rules, driven by real mouse and keyboard events on the
-// offscreen platform and watched through a window that logs every handler as it starts.
+// When handlers run, on the window's model with no display: which input or write runs which
+// handler, nested where, and what runs nothing.
 
-#include "app/control_ops.h"
-#include "widget_actions.h"
-#include "window_fixture.h"
+#include "app/bindings.h"
+#include "app/control_table.h"
+#include "model_window.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QTest>
+#include <QSet>
+#include <QtTest>
 
-class TestHandlerTiming : public WindowFixture {
+using app::combo;
+using app::option;
+using app::text;
+
+class TestHandlerTiming : public QObject {
     Q_OBJECT
 
-private:
-    template <typename T> T *find(const QString &name) const { return controls().find<T>(name); }
-
 private slots:
-    void init()
-    {
-        QVERIFY(openWindow());
-        m_form->log.clear();
-    }
-
-    // Clicking an option button runs its click handler first; a standard class selects fibre
-    // core and installation, which runs their handlers nested in its own.
-    void optionClick_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QStringList>("nested");
-        for (int n = 1; n <= 22; ++n) {
-            const bool standardClass = n >= 10 && n <= 13;
-            QTest::addRow("Option%d", n)
-                << n << (standardClass ? QStringList { "Option19_Click", "Option21_Click" } : QStringList());
-        }
-    }
-
-    void optionClick()
-    {
-        QFETCH(int, number);
-        QFETCH(QStringList, nested);
-        QTest::mouseClick(option(number), Qt::LeftButton);
-        QVERIFY(option(number)->isChecked());
-        QCOMPARE(m_form->log, QStringList { QString("Option%1_Click").arg(number) } + nested);
-    }
-
-    // Selecting another button of the frame runs the new one's handler; the one cleared runs
-    // nothing, and clicking the selected button again changes nothing.
-    void optionMovesWithinFrame()
-    {
-        QTest::mouseClick(option(5), Qt::LeftButton);
-        QTest::mouseClick(option(7), Qt::LeftButton);
-        QTest::mouseClick(option(7), Qt::LeftButton);
-        QVERIFY(!option(5)->isChecked());
-        QCOMPARE(m_form->log, (QStringList { "Option5_Click", "Option7_Click" }));
-    }
-
-    void optionByKeyboard()
-    {
-        option(14)->setFocus();
-        QTest::keyClick(option(14), Qt::Key_Space);
-        QTest::keyClick(option(14), Qt::Key_Down);
-        QVERIFY(option(15)->isChecked());
-        QCOMPARE(m_form->log, (QStringList { "Option14_Click", "Option15_Click" }));
-    }
-
-    // A handler that selects a button runs that button's handler there and then, nested.
-    void optionSelectedByCodeRunsNested()
-    {
-        QStringList seenRightAfter;
-        m_form->alsoDo["Option5_Click"] = [&] {
-            option(20)->setChecked(true);
-            seenRightAfter = m_form->log;
-            option(22)->setChecked(true);
-        };
-        QTest::mouseClick(option(5), Qt::LeftButton);
-        QCOMPARE(seenRightAfter, (QStringList { "Option5_Click", "Option20_Click" }));
-        QCOMPARE(m_form->log, (QStringList { "Option5_Click", "Option20_Click", "Option22_Click" }));
-    }
-
-    // Code can clear a button without selecting another and without running anything.
-    void optionClearedByCodeRunsNothing()
-    {
-        QTest::mouseClick(option(2), Qt::LeftButton);
-        QTest::mouseClick(option(22), Qt::LeftButton);
-        m_form->log.clear();
-        app::clearSelection(option(2));
-        app::clearSelection(option(22));
-        app::clearSelection(option(3)); // not selected: nothing to clear
-        for (int n = 1; n <= 4; ++n)
-            QVERIFY(!option(n)->isChecked());
-        QVERIFY(!option(21)->isChecked() && !option(22)->isChecked());
-        QVERIFY(m_form->log.isEmpty());
-        // The frame still behaves as one group afterwards, whose selected button a click does
-        // not clear.
-        QTest::mouseClick(option(1), Qt::LeftButton);
-        QTest::mouseClick(option(3), Qt::LeftButton);
-        QVERIFY(!option(1)->isChecked());
-        QTest::mouseClick(option(3), Qt::LeftButton);
-        QVERIFY(option(3)->isChecked());
-    }
-
-    // A disabled option button takes no click and keeps its selection.
-    void disabledOptionKeepsSelection()
-    {
-        QTest::mouseClick(option(14), Qt::LeftButton);
-        option(14)->setEnabled(false);
-        option(16)->setEnabled(false);
-        QTest::mouseClick(option(16), Qt::LeftButton);
-        QVERIFY(option(14)->isChecked());
-        QVERIFY(!option(16)->isChecked());
-        QCOMPARE(m_form->log, QStringList { "Option14_Click" });
-    }
-
-    void enablingRunsNothing()
-    {
-        for (QWidget *control : m_form->findChildren<QWidget *>(QRegularExpression("^[A-Z][a-z]+\\d+$"))) {
-            control->setEnabled(false);
-            control->setEnabled(true);
-        }
-        QVERIFY(m_form->log.isEmpty());
-    }
-
-    // Every list with a click handler runs it on a pick by mouse and by keyboard, and never
-    // its change handler.
-    void listPick_data()
-    {
-        QTest::addColumn<int>("number");
-        for (int n : { 1, 2, 3, 5, 6, 7, 8, 9, 10 })
-            QTest::addRow("Combo%d", n) << n;
-    }
-
-    void listPick()
-    {
-        QFETCH(int, number);
-        const QString handler = QString("Combo%1_Click").arg(number);
-        QComboBox *list = combo(number);
-
-        QVERIFY(actions::pickWithMouse(list, 2));
-        QCOMPARE(list->currentIndex(), 2);
-        QCOMPARE(list->currentText(), list->itemText(2));
-        QCOMPARE(m_form->log, QStringList { handler });
-
-        // The same item once more is a pick as well.
-        QVERIFY(actions::pickWithMouse(list, 2));
-        QCOMPARE(m_form->log, (QStringList { handler, handler }));
-
-        m_form->log.clear();
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->currentIndex(), 3);
-        QCOMPARE(m_form->log, QStringList { handler });
-    }
-
-    void listPickByKeyboardInOpenList()
-    {
-        QComboBox *list = combo(6);
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
-        QAbstractItemView *view = list->view();
-        QTRY_VERIFY(view->isVisible());
-        QTest::keyClick(view, Qt::Key_Down);
-        QTest::keyClick(view, Qt::Key_Down);
-        QTest::keyClick(view, Qt::Key_Return);
-        QTRY_VERIFY(!view->isVisible());
-        QCOMPARE(m_form->log, QStringList { "Combo6_Click" });
-        QCOMPARE(list->currentText(), list->itemText(list->currentIndex()));
-    }
-
-    // Typing is no pick: a purpose list runs its change handler for every edit, a diameter
-    // list runs nothing, and neither Enter nor leaving the field turns text that equals an
-    // item into a pick or a new item.
-    void typingInLists_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("purpose list") << 5 << "12" << QStringList { "Combo5_Change", "Combo5_Change" };
-        QTest::newRow("purpose list, an item's text") << 10 << "缆绳3.5" << QStringList(5, "Combo10_Change");
-        QTest::newRow("diameter list") << 1 << "φ6.2" << QStringList {};
-        QTest::newRow("empty diameter list") << 4 << "7" << QStringList {};
-        QTest::newRow("standard diameter list") << 9 << "φ6" << QStringList {};
-    }
-
-    void typingInLists()
-    {
-        QFETCH(int, number);
-        QFETCH(QString, typed);
-        QFETCH(QStringList, expected);
-        QComboBox *list = combo(number);
-        const int items = list->count();
-        list->setFocus();
-        actions::type(list->lineEdit(), typed);
-        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-        find<QLineEdit>("Text5")->setFocus(); // leave the field
-        QCOMPARE(list->currentText(), typed);
-        QCOMPARE(list->currentIndex(), -1);
-        QCOMPARE(list->count(), items);
-        QCOMPARE(m_form->log, expected);
-    }
-
-    // Enter alone, with the field still focused, picks nothing either.
-    void enterOnAnItemsTextIsNoPick()
-    {
-        QComboBox *list = combo(2);
-        list->setFocus();
-        actions::type(list->lineEdit(), QStringLiteral("φ13.0"));
-        QTest::keyClick(list->lineEdit(), Qt::Key_Enter);
-        QCOMPARE(list->currentIndex(), -1);
-        QVERIFY(m_form->log.isEmpty());
-    }
-
-    void typingCompletesNothing()
-    {
-        QComboBox *list = combo(5);
-        actions::type(list->lineEdit(), QStringLiteral("矿井"));
-        QCOMPARE(list->currentText(), QStringLiteral("矿井"));
-        QCOMPARE(m_form->log.size(), 2);
-    }
-
-    void deletingTypedTextIsAnEdit()
-    {
-        actions::type(combo(10)->lineEdit(), "9");
-        QTest::keyClick(combo(10)->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(m_form->log, (QStringList { "Combo10_Change", "Combo10_Change" }));
-    }
-
-    // Emptying a list's text from code leaves no item selected and runs nothing.
-    void clearingListRunsNothing()
-    {
-        QComboBox *list = combo(7);
-        QVERIFY(actions::pickWithMouse(list, 5));
-        m_form->log.clear();
-        app::clearText(list);
-        QCOMPARE(list->currentIndex(), -1);
-        QCOMPARE(list->currentText(), QString());
-        QCOMPARE(list->count(), 35);
-        // With typed text and no item picked as well.
-        actions::type(combo(5)->lineEdit(), "8");
-        m_form->log.clear();
-        app::clearText(combo(5));
-        QCOMPARE(combo(5)->currentText(), QString());
-        QVERIFY(m_form->log.isEmpty());
-    }
-
-    // A text box's change handler runs on typing and on every write that changes its text.
-    void textChange_data()
-    {
-        QTest::addColumn<int>("number");
-        for (int n : { 4, 5, 10, 11, 12 })
-            QTest::addRow("Text%d", n) << n;
-    }
-
-    void textChange()
-    {
-        QFETCH(int, number);
-        const QString handler = QString("Text%1_Change").arg(number);
-        text(number)->setText("1700");
-        text(number)->setText("1700"); // the same text again is no change
-        text(number)->clear();
-        QCOMPARE(m_form->log, (QStringList { handler, handler }));
-    }
-
-    void typingInForceBoxes()
-    {
-        actions::type(text(5), "2000");
-        actions::type(text(12), "-1");
-        QCOMPARE(m_form->log,
-            (QStringList { "Text5_Change", "Text5_Change", "Text5_Change", "Text5_Change", "Text12_Change",
-                "Text12_Change" }));
-    }
-
-    // The read-outs cannot be typed into; the result boxes can, and that runs nothing.
-    void typingInReadOutsAndResults()
-    {
-        actions::type(text(4), "5");
-        actions::type(text(11), "5");
-        QCOMPARE(text(4)->text(), QString());
-        actions::type(text(6), "abc");
-        actions::type(text(13), "12");
-        QCOMPARE(text(13)->text(), QStringLiteral("12"));
-        QVERIFY(m_form->log.isEmpty());
-    }
-
-    // A handler that writes a box runs the box's change handler before the write returns.
-    void writeFromHandlerRunsNested()
-    {
-        QStringList seenRightAfter;
-        m_form->alsoDo["Combo2_Click"] = [&] {
-            text(4)->setText("19890");
-            seenRightAfter = m_form->log;
-        };
-        QVERIFY(actions::pickWithMouse(combo(2), 0));
-        QCOMPARE(seenRightAfter, (QStringList { "Combo2_Click", "Text4_Change" }));
-    }
-
-    void commandClick()
-    {
-        // Nothing is chosen yet, so a check may answer with a message box.
-        actions::answeringMessages([this] {
-            QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
-            QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
-            find<QPushButton>("Command2")->setFocus();
-            QTest::keyClick(find<QPushButton>("Command2"), Qt::Key_Space);
-        });
-        QCOMPARE(m_form->log, (QStringList { "Command1_Click", "Command2_Click", "Command2_Click" }));
-    }
+    void bindingsAreNamedForTheirControlAndEvent();
+    void selectRunsClick_data();
+    void selectRunsClick();
+    void selectionMovesWithinFrameOnly();
+    void selectedByAHandlerRunsNested();
+    void clearingAndEnablingRunNothing();
+    void disabledControlsTakeNoInput();
+    void pickRunsClick_data();
+    void pickRunsClick();
+    void typingInLists_data();
+    void typingInLists();
+    void writingABoxRunsItsChange_data();
+    void writingABoxRunsItsChange();
+    void typingInBoxes();
+    void pressRunsClick();
+    void noInputWhileAHandlerRuns();
+    void viewIsToldBeforeTheMessage();
 };
 
-QTEST_MAIN(TestHandlerTiming)
+// One handler per control and event, named control_event, on a control of the window; lists
+// take a change only where the user's typing means something (the purpose lists).
+void TestHandlerTiming::bindingsAreNamedForTheirControlAndEvent()
+{
+    static constexpr std::array<const char *, app::kKindCount> kinds { "Frame", "Label", "Option", "Combo", "Text",
+        "Command" };
+    QSet<QString> names;
+    for (const app::Binding &binding : app::kBindings) {
+        const QString name = ModelWindow::qt(binding.name);
+        const QString expected = QLatin1String(kinds.at(std::size_t(binding.control.kind)))
+            + QString::number(binding.control.number)
+            + (binding.event == app::Event::Click ? QStringLiteral("_Click") : QStringLiteral("_Change"));
+        QCOMPARE(name, expected);
+        QVERIFY2(app::specOf(binding.control) != nullptr, qPrintable(name));
+        QVERIFY2(app::bindingOf(binding.control, binding.event) == &binding, qPrintable(name));
+        names << name;
+    }
+    QCOMPARE(names.size(), int(app::kBindings.size()));
+    for (const char *none : { "Combo4_Click", "Text1_Change", "Text6_Change", "Text9_Change", "Text13_Change",
+             "Combo1_Change", "Combo9_Change" })
+        QVERIFY2(!names.contains(QLatin1String(none)), none);
+}
+
+void TestHandlerTiming::selectRunsClick_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QStringList>("nested");
+    for (int n = 1; n <= 22; ++n) {
+        const bool standardClass = n >= 10 && n <= 13;
+        QTest::addRow("Option%d", n) << n
+                                     << (standardClass ? QStringList { "Option19_Click", "Option21_Click" }
+                                                       : QStringList());
+    }
+}
+
+// Selecting a button runs its click handler; a standard class selects fibre core and
+// installation, which runs their handlers nested in its own.
+void TestHandlerTiming::selectRunsClick()
+{
+    QFETCH(int, number);
+    QFETCH(QStringList, nested);
+    ModelWindow window;
+    window.select(number);
+    QVERIFY(window.checked(number));
+    QCOMPARE(window.log, QStringList { QStringLiteral("Option%1_Click").arg(number) } + nested);
+}
+
+// Selecting another button of a frame clears the one selected, which runs nothing, and leaves
+// other frames alone; selecting the selected button again runs nothing.
+void TestHandlerTiming::selectionMovesWithinFrameOnly()
+{
+    ModelWindow window;
+    window.select(5);
+    window.select(15);
+    window.select(7);
+    window.select(7);
+    QVERIFY(!window.checked(5));
+    QVERIFY(window.checked(7) && window.checked(15));
+    QCOMPARE(window.log, (QStringList { "Option5_Click", "Option15_Click", "Option7_Click" }));
+}
+
+// A handler's selection runs the button's handler there and then, before the write returns.
+void TestHandlerTiming::selectedByAHandlerRunsNested()
+{
+    ModelWindow window;
+    window.form().setChecked(20);
+    QCOMPARE(window.log, QStringList { "Option20_Click" });
+    window.form().setChecked(20);
+    window.form().setChecked(19);
+    QVERIFY(!window.checked(20));
+    QCOMPARE(window.log, (QStringList { "Option20_Click", "Option19_Click" }));
+}
+
+void TestHandlerTiming::clearingAndEnablingRunNothing()
+{
+    ModelWindow window;
+    window.select(2);
+    window.select(22);
+    window.pick(7, 5);
+    window.typeList(5, QStringLiteral("8"));
+    window.log.clear();
+    window->clear(2);
+    window->clear(22);
+    window->clear(3);
+    window->clearList(7);
+    window->clearList(5);
+    for (const app::ControlSpec &row : app::kControls) {
+        window->setEnabled({ row.kind, row.number }, false);
+        window->setEnabled({ row.kind, row.number }, true);
+    }
+    QVERIFY(!window.checked(2) && !window.checked(22));
+    QCOMPARE(window->item(7), -1);
+    QCOMPARE(window.listText(7), QString());
+    QCOMPARE(window.listText(5), QString());
+    QCOMPARE(window->items(7).size(), std::size_t(35));
+    QVERIFY(window.log.isEmpty());
+}
+
+// A disabled control takes no input, and a disabled option button keeps its selection.
+void TestHandlerTiming::disabledControlsTakeNoInput()
+{
+    ModelWindow window;
+    window.select(14);
+    for (const app::Ref control : { option(14), option(16), combo(6), combo(5), text(5), app::command(1) })
+        window->setEnabled(control, false);
+    window.select(16);
+    window.pick(6, 2);
+    window.typeList(5, QStringLiteral("8"));
+    window.typeText(5, QStringLiteral("200"));
+    QCOMPARE(window.press(1), QStringList());
+    QVERIFY(window.checked(14) && !window.checked(16));
+    QCOMPARE(window->item(6), -1);
+    QCOMPARE(window.listText(5), QString());
+    QCOMPARE(window.text(5), QString());
+    QCOMPARE(window.log, QStringList { "Option14_Click" });
+}
+
+void TestHandlerTiming::pickRunsClick_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("Combo1") << 1 << 0 << "φ6.2";
+    QTest::newRow("Combo2") << 2 << 20 << "φ65.0";
+    QTest::newRow("Combo3") << 3 << 15 << "φ55.5";
+    QTest::newRow("Combo5") << 5 << 7 << "载人升降14";
+    QTest::newRow("Combo6") << 6 << 19 << "φ(30)";
+    QTest::newRow("Combo7") << 7 << 34 << "φ66";
+    QTest::newRow("Combo8") << 8 << 0 << "φ40";
+    QTest::newRow("Combo9") << 9 << 26 << "φ50";
+    QTest::newRow("Combo10") << 10 << 6 << "缆绳3.5";
+}
+
+// A pick takes the item's text and position and runs the click handler, the same item again
+// too; there is no item past the list's end, and the traditional 18×7＋1 list has none at all.
+void TestHandlerTiming::pickRunsClick()
+{
+    QFETCH(int, number);
+    QFETCH(int, row);
+    QFETCH(QString, item);
+    ModelWindow window;
+    window.pick(number, row);
+    window.pick(number, row);
+    window.pick(number, int(window->items(number).size()));
+    window.pick(4, 0);
+    QCOMPARE(window.listText(number), item);
+    QCOMPARE(window->item(number), row);
+    const QString handler = QStringLiteral("Combo%1_Click").arg(number);
+    QCOMPARE(window.log, (QStringList { handler, handler }));
+    QVERIFY(window->items(4).empty());
+}
+
+void TestHandlerTiming::typingInLists_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("purpose list") << 5 << "12" << QStringList { "Combo5_Change" };
+    QTest::newRow("purpose list, an item's text") << 10 << "缆绳3.5" << QStringList { "Combo10_Change" };
+    QTest::newRow("purpose list emptied") << 10 << "" << QStringList { "Combo10_Change" };
+    QTest::newRow("diameter list, an item's text") << 1 << "φ6.2" << QStringList {};
+    QTest::newRow("empty diameter list") << 4 << "7" << QStringList {};
+    QTest::newRow("standard diameter list emptied") << 9 << "" << QStringList {};
+}
+
+// Typing is no pick: after a pick, a purpose list runs its change handler, a diameter list
+// nothing, and the item stays picked unless the field is emptied.
+void TestHandlerTiming::typingInLists()
+{
+    QFETCH(int, number);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+    ModelWindow window;
+    if (!window->items(number).empty())
+        window.pick(number, 1);
+    window.log.clear();
+    window.typeList(number, typed);
+    QCOMPARE(window.listText(number), typed);
+    QCOMPARE(window->item(number), typed.isEmpty() || window->items(number).empty() ? -1 : 1);
+    QCOMPARE(window.log, expected);
+}
+
+void TestHandlerTiming::writingABoxRunsItsChange_data()
+{
+    QTest::addColumn<int>("number");
+    for (int n : { 4, 5, 10, 11, 12 })
+        QTest::addRow("Text%d", n) << n;
+}
+
+// A written text runs the box's change handler before the write returns; the same text again
+// is no change.
+void TestHandlerTiming::writingABoxRunsItsChange()
+{
+    QFETCH(int, number);
+    ModelWindow window;
+    const QString handler = QStringLiteral("Text%1_Change").arg(number);
+    window->setText(number, "1700");
+    QCOMPARE(window.log, QStringList { handler });
+    window->setText(number, "1700");
+    window->setText(number, "");
+    QCOMPARE(window.log, (QStringList { handler, handler }));
+}
+
+// The read-outs cannot be typed into; the result boxes can, and that runs nothing. Typing in a
+// force box runs its change handler once per edit.
+void TestHandlerTiming::typingInBoxes()
+{
+    ModelWindow window;
+    window.typeText(4, QStringLiteral("5"));
+    window.typeText(11, QStringLiteral("5"));
+    window.typeText(6, QStringLiteral("abc"));
+    window.typeText(13, QStringLiteral("12"));
+    QCOMPARE(window.text(4), QString());
+    QCOMPARE(window.text(11), QString());
+    QCOMPARE(window.text(13), QStringLiteral("12"));
+    QVERIFY(window.log.isEmpty());
+    window.typeText(5, QStringLiteral("2"));
+    window.typeText(5, QStringLiteral("20"));
+    window.typeText(12, QStringLiteral("-1"));
+    QCOMPARE(window.log, (QStringList { "Text5_Change", "Text5_Change", "Text12_Change" }));
+}
+
+void TestHandlerTiming::pressRunsClick()
+{
+    ModelWindow window;
+    window.press(1);
+    window.press(2);
+    QCOMPARE(window.log, (QStringList { "Command1_Click", "Command2_Click" }));
+}
+
+// Input that arrives while a handler runs, as under its message box, is not taken.
+void TestHandlerTiming::noInputWhileAHandlerRuns()
+{
+    ModelWindow window;
+    window.duringMessage = [&window] {
+        window.select(1);
+        window.pick(5, 2);
+        window.typeText(5, QStringLiteral("9"));
+        window->press(2);
+    };
+    QCOMPARE(window.press(1), QStringList { "请选择钢丝绳直径和钢丝绳公称抗拉强度" });
+    QCOMPARE(window.log, QStringList { "Command1_Click" });
+    QVERIFY(!window.checked(1));
+    QCOMPARE(window.text(5), QString());
+    QCOMPARE(window->item(5), -1);
+}
+
+// Every change reaches the view as it is made, so that the screen is current when a message
+// opens; the message itself writes nothing.
+void TestHandlerTiming::viewIsToldBeforeTheMessage()
+{
+    ModelWindow window;
+    window.select(1);
+    window.select(5);
+    window.pick(1, 0);
+    QStringList toldBeforeMessage;
+    window.duringMessage = [&] { toldBeforeMessage = window.changes; };
+    window.changes.clear();
+    QCOMPARE(window.press(1), QStringList { "请输入钢丝绳受力" });
+    QVERIFY(toldBeforeMessage.isEmpty());
+    QVERIFY(window.changes.isEmpty());
+    window.typeText(5, QStringLiteral("200"));
+    QVERIFY(window.changes.contains(QStringLiteral("Text5")));
+    QCOMPARE(window.text(4), QStringLiteral("1700"));
+}
+
+QTEST_GUILESS_MAIN(TestHandlerTiming)
 #include "tst_handler_timing.moc"

@@ -4,8 +4,8 @@
 // read-out, input and result box is expected to hold. Measured with the font the window
 // really got, so a missing CJK font shows up as a failure here rather than as cut-off text.
 
-#include "app/form1.h"
-#include "app/qt_text.h"
+#include "app/qt/window.h"
+#include "app/qt/qt_text.h"
 #include "standard/lookup.h"
 #include "traditional/lookup.h"
 #include "window_controls.h"
@@ -67,7 +67,7 @@ QHash<QString, QStringList> readoutTexts()
     QHash<QString, QStringList> texts;
     auto add = [&texts](const char *box, const std::optional<std::string> &text) {
         if (text)
-            texts[box] << app::qtText(*text);
+            texts[box] << qtview::qtText(*text);
     };
     const std::array traditionalTables { &traditional::k6x19, &traditional::k6x37, &traditional::k6x61 };
     for (const traditional::RopeTable *table : traditionalTables)
@@ -110,7 +110,7 @@ class TestHighDpi : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<app::Form1> m_form;
+    std::unique_ptr<qtview::Window> m_form;
 
     template <typename T> T *find(const QString &name) const
     {
@@ -137,7 +137,7 @@ private:
 private slots:
     void initTestCase()
     {
-        m_form = std::make_unique<app::Form1>();
+        m_form = std::make_unique<qtview::Window>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     }

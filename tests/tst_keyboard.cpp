@@ -97,22 +97,26 @@ private:
     // The handlers a mouse click on the option button runs, and the window it leaves.
     static std::pair<QStringList, QStringList> byMouse(int option)
     {
-        RecordingForm form;
+        qtview::Window form;
+        QStringList log;
+        form.form().watch([&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return {};
         QTest::mouseClick(WindowControls(&form).option(option), Qt::LeftButton);
-        return { form.log, stateOf(&form) };
+        return { log, stateOf(&form) };
     }
 
     static std::pair<QStringList, QStringList> byMouse(int list, int row)
     {
-        RecordingForm form;
+        qtview::Window form;
+        QStringList log;
+        form.form().watch([&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)
             || !actions::pickWithMouse(WindowControls(&form).combo(list), row))
             return {};
-        return { form.log, stateOf(&form) };
+        return { log, stateOf(&form) };
     }
 
 private slots:
@@ -120,7 +124,7 @@ private slots:
     {
         QVERIFY(openWindow());
         QVERIFY(activate());
-        m_form->log.clear();
+        m_log.clear();
     }
 
     // Opened window; Tab pressed once per control; the focus visits every control once, in
@@ -138,7 +142,7 @@ private slots:
         QCOMPARE(visited, expected);
         pressTab();
         QCOMPARE(focusedControl(), expected.first());
-        QVERIFY(m_form->log.isEmpty());
+        QVERIFY(m_log.isEmpty());
     }
 
     // Shift+Tab walks the same order backwards, also when option buttons are selected, which
@@ -147,7 +151,7 @@ private slots:
     {
         for (const int n : { 2, 6, 11, 16, 20, 22 })
             click(n);
-        m_form->log.clear();
+        m_log.clear();
         QStringList expected = tabOrderOfTable();
         std::reverse(expected.begin(), expected.end());
         expected.removeOne(QStringLiteral("Combo1")); // a standard class disables the traditional lists
@@ -168,7 +172,7 @@ private slots:
             visited << focusedControl();
         }
         QCOMPARE(visited, expected);
-        QVERIFY(m_form->log.isEmpty());
+        QVERIFY(m_log.isEmpty());
     }
 
     // Each option button, reached by Tab and chosen with Space, runs the handlers a mouse
@@ -187,10 +191,10 @@ private slots:
         QVERIFY(!mouseLog.isEmpty());
         QVERIFY(activate());
         QVERIFY(tabTo(QString("Option%1").arg(number)));
-        QVERIFY(m_form->log.isEmpty());
+        QVERIFY(m_log.isEmpty());
         QTest::keyClick(option(number), Qt::Key_Space);
         QVERIFY(option(number)->isChecked());
-        QCOMPARE(m_form->log, mouseLog);
+        QCOMPARE(m_log, mouseLog);
         QCOMPARE(stateOf(m_form.get()), mouseState);
     }
 
@@ -234,7 +238,7 @@ private slots:
             QTRY_VERIFY(!view->isVisible());
         }
         QCOMPARE(list->currentIndex(), row);
-        QCOMPARE(m_form->log, mouseLog);
+        QCOMPARE(m_log, mouseLog);
         QCOMPARE(stateOf(m_form.get()), mouseState);
     }
 };

@@ -1,6 +1,6 @@
 // The window's message: modal, its fixed text, one OK button, no icon, the application's title.
 
-#include "app/message_box.h"
+#include "app/qt/message_box.h"
 #include "widget_actions.h"
 
 #include <QTest>
@@ -16,7 +16,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         bool returned = false;
         const auto seen = actions::answeringMessages([&] {
-            app::showMessage(&window, QStringLiteral("请输入钢丝绳受力"));
+            qtview::showMessage(&window, QStringLiteral("请输入钢丝绳受力"));
             returned = true;
         });
         QVERIFY(returned);
@@ -32,7 +32,7 @@ private slots:
     void textIsPlain()
     {
         const auto seen
-            = actions::answeringMessages([] { app::showMessage(nullptr, QStringLiteral("<b>1</b>")); });
+            = actions::answeringMessages([] { qtview::showMessage(nullptr, QStringLiteral("<b>1</b>")); });
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].text, QStringLiteral("<b>1</b>"));
     }

@@ -2,9 +2,9 @@
 // size with its controls drawn, and an error exit when the picture cannot be written.
 
 #include "app/control_table.h"
-#include "app/form1.h"
-#include "app/screenshot.h"
-#include "app/twips.h"
+#include "app/qt/window.h"
+#include "app/qt/screenshot.h"
+#include "app/qt/twips.h"
 
 #include <QApplication>
 #include <QImage>
@@ -33,9 +33,9 @@ private slots:
         QVERIFY(folder.isValid());
         const QString path = folder.filePath(file);
 
-        app::Form1 window;
+        qtview::Window window;
         window.show();
-        app::saveOnceExposed(window, path);
+        qtview::saveOnceExposed(window, path);
         QCOMPARE(QApplication::exec(), exitCode);
         if (exitCode != 0) {
             QVERIFY(!QFile::exists(path));
@@ -44,7 +44,7 @@ private slots:
 
         const QImage picture(path);
         QCOMPARE(picture.size(),
-            QSize(app::twipsToPixels(app::kClientWidth), app::twipsToPixels(app::kClientHeight)));
+            QSize(qtview::twipsToPixels(app::kClientWidth), qtview::twipsToPixels(app::kClientHeight)));
         const QRgb background = picture.pixel(0, 0);
         int differing = 0;
         int dark = 0;

@@ -1,21 +1,28 @@
 #pragma once
 
-#include "recording_form.h"
+#include "app/bindings.h"
+#include "app/qt/window.h"
 #include "window_controls.h"
 
+#include <QStringList>
 #include <QTest>
 #include <memory>
 
 // The real window, new for each test function and shown on the offscreen platform, with its
-// controls at hand by number as the handlers name them.
+// controls at hand by number and the name of every handler as it starts.
 class WindowFixture : public QObject {
 protected:
-    std::unique_ptr<RecordingForm> m_form;
+    std::unique_ptr<qtview::Window> m_form;
+    QStringList m_log;
 
     // For init(): every test function starts from the window as it opens.
     bool openWindow()
     {
-        m_form = std::make_unique<RecordingForm>();
+        m_form = std::make_unique<qtview::Window>();
+        m_log.clear();
+        m_form->form().watch([this](const app::Binding &binding) {
+            m_log << QString::fromUtf8(binding.name.data(), qsizetype(binding.name.size()));
+        });
         m_form->show();
         return QTest::qWaitForWindowExposed(m_form.get());
     }

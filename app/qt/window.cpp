@@ -246,6 +246,12 @@ void Window::connectInputs()
         connect(m_commands.at(n), &QPushButton::clicked, this, [this, n] { m_form.press(int(n)); });
 }
 
+void Window::showAll()
+{
+    for (const app::ControlSpec &row : app::kControls)
+        stateChanged(Ref { row.kind, row.number });
+}
+
 void Window::stateChanged(Ref control)
 {
     switch (control.kind) {

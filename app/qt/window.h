@@ -24,6 +24,8 @@ public:
     explicit Window(QWidget *parent = nullptr);
 
     app::Form1 &form() { return m_form; }
+    // Shows every control as the model holds it, as after the model's state was preset.
+    void showAll();
 
 private:
     void buildControls();
