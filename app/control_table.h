@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -317,10 +318,9 @@ constexpr int highestNumber(Kind kind)
 // Every naming row points at a label or frame that has a caption.
 constexpr bool namesHaveCaptions()
 {
-    for (const NamedBy &row : kNamedBy)
-        if (captionOf(row.by).empty() || (row.also.number != 0 && captionOf(row.also).empty()))
-            return false;
-    return true;
+    return std::ranges::all_of(kNamedBy, [](const NamedBy &row) {
+        return !captionOf(row.by).empty() && (row.also.number == 0 || !captionOf(row.also).empty());
+    });
 }
 static_assert(namesHaveCaptions());
 

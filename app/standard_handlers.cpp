@@ -16,7 +16,8 @@ void emptyLists(Form1 &form)
         form.clearList(n);
 }
 
-template <typename T, std::size_t N> std::optional<T> choiceIn(const Form1 &form, const std::array<int, N> &group)
+template <typename T, std::size_t N>
+std::optional<T> choiceIn(const Form1 &form, const std::array<int, N> &group)
 {
     const std::optional<std::size_t> rank = form.selectedIn(group);
     return rank ? std::optional(T(*rank)) : std::nullopt;
@@ -59,8 +60,9 @@ void lookUpStandard(Form1 &form, std::size_t rank)
     const std::optional<standard::Core> core = choiceIn<standard::Core>(form, kCoreOptions);
     if (!core)
         return;
-    const standard::Readouts shown = standard::lookup(standard::RopeClass(rank),
-        form.item(kStandardDiameterLists.at(rank)), core, choiceIn<standard::Grade>(form, kStandardGradeOptions));
+    const standard::Readouts shown
+        = standard::lookup(standard::RopeClass(rank), form.item(kStandardDiameterLists.at(rank)), core,
+            choiceIn<standard::Grade>(form, kStandardGradeOptions));
     const auto write = [&form](int box, const std::optional<std::string> &value) {
         form.setText(box, value.value_or(std::string()));
     };
@@ -78,9 +80,9 @@ void checkStandard(Form1 &form)
 {
     const standard::Choices choices { choiceIn<standard::RopeClass>(form, kStandardClassOptions),
         choiceIn<standard::Core>(form, kCoreOptions), choiceIn<standard::WorkType>(form, kWorkOptions) };
-    const common::Verdict verdict = standard::check(form.text(text(kFibreBreaking)),
-        form.text(text(kSteelBreaking)), form.text(text(kStandardForce)), form.text(combo(kStandardPurpose)),
-        choices);
+    const common::Verdict verdict
+        = standard::check(form.text(text(kFibreBreaking)), form.text(text(kSteelBreaking)),
+            form.text(text(kStandardForce)), form.text(combo(kStandardPurpose)), choices);
     showVerdict(form, kStandardResult, verdict, common::formatTwoDecimals);
 }
 

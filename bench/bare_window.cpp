@@ -4,8 +4,10 @@
 // alignments, read-only flags, buddies, tab order) and connects nothing, so that the ratio of
 // the calculator to it is what the calculator adds on top of Qt.
 #include "app/control_table.h"
-#include "app/twips.h"
+#include "app/qt/twips.h"
 #include "common/purpose_table.h"
+#include "standard/rope_tables.h"
+#include "traditional/rope_tables.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,25 +55,32 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QWidget window;
     window.setWindowTitle(text(app::kWindowCaption));
-    window.setFixedSize(app::twipsToPixels(app::kClientWidth), app::twipsToPixels(app::kClientHeight));
+    window.setFixedSize(qtview::twipsToPixels(app::kClientWidth), qtview::twipsToPixels(app::kClientHeight));
 
     std::map<std::pair<app::Kind, int>, QWidget *> built;
     for (const app::ControlSpec &row : app::kControls) {
         QWidget *parent = row.parent.number == 0 ? &window : built.at({ row.parent.kind, row.parent.number });
         QWidget *control = make(row.kind, text(row.caption), parent);
-        control->setGeometry(app::twipsToPixels(row.left), app::twipsToPixels(row.top),
-            app::twipsToPixels(row.width), app::twipsToPixels(row.height));
+        control->setGeometry(qtview::twipsToPixels(row.left), qtview::twipsToPixels(row.top),
+            qtview::twipsToPixels(row.width), qtview::twipsToPixels(row.height));
         built[{ row.kind, row.number }] = control;
     }
-    for (const app::ListSpec &list : app::kDiameterLists) {
-        auto *combo = static_cast<QComboBox *>(built.at({ app::Kind::Combo, list.combo }));
-        for (std::string_view item : list.items)
-            combo->addItem(text(item));
+    const auto list = [&built](int n) { return static_cast<QComboBox *>(built.at({ app::Kind::Combo, n })); };
+    for (std::size_t k = 0; k < app::kTraditionalDiameterLists.size(); ++k) {
+        QComboBox *combo = list(app::kTraditionalDiameterLists.at(k));
+        for (const traditional::Row &row : traditional::tableOf(traditional::RopeClass(k)).rows)
+            combo->addItem(text(row.item));
         combo->setCurrentIndex(-1);
     }
-    for (const app::PurposeListSpec &list : app::kPurposeLists) {
-        auto *combo = static_cast<QComboBox *>(built.at({ app::Kind::Combo, list.combo }));
-        for (std::size_t i = 0; i < list.count; ++i)
+    for (std::size_t k = 0; k < app::kStandardDiameterLists.size(); ++k) {
+        QComboBox *combo = list(app::kStandardDiameterLists.at(k));
+        for (std::size_t row = 0; row < standard::rowCount(standard::RopeClass(k)); ++row)
+            combo->addItem(text(standard::itemOf(standard::RopeClass(k), row)));
+        combo->setCurrentIndex(-1);
+    }
+    for (const app::PurposeListSpec &purposes : app::kPurposeLists) {
+        QComboBox *combo = list(purposes.combo);
+        for (std::size_t i = 0; i < purposes.count; ++i)
             combo->addItem(text(common::kPurposes.at(i).text));
         combo->setCurrentIndex(-1);
     }

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and its tests in Release and runs every test,
-# builds the Debian package and checks it, runs every test again under the address and
-# undefined-behaviour sanitizers, and runs each fuzz target for a bounded time.
+# Installs what is missing, builds the calculator and its tests in Release, checks the code's
+# format and lint, runs every test, builds the Debian package and checks it, runs every test
+# again under the address and undefined-behaviour sanitizers, and runs each fuzz target for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc 2>/dev/null || echo 2)"
+bash scripts/test_lint.sh
 ctest --preset release
 bash scripts/test_package.sh
 bash scripts/test_sanitizers.sh

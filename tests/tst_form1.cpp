@@ -1,8 +1,8 @@
 // The window as it opens: its controls, their kinds, captions, places and lists, the tab
 // order, and the start state from which every calculation begins.
 
-#include "app/qt/window.h"
 #include "app/qt/qt_text.h"
+#include "app/qt/window.h"
 #include "app/qt/window_icon.h"
 #include "common/purpose_table.h"
 

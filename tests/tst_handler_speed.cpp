@@ -3,9 +3,8 @@
 // class button of the shown window, from a state where every reset has work to do.
 
 #include "app/qt/window.h"
-#include "window_controls.h"
-
 #include "common/colours.h"
+#include "window_controls.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

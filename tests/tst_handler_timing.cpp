@@ -39,8 +39,8 @@ private slots:
 // take a change only where the user's typing means something (the purpose lists).
 void TestHandlerTiming::bindingsAreNamedForTheirControlAndEvent()
 {
-    static constexpr std::array<const char *, app::kKindCount> kinds { "Frame", "Label", "Option", "Combo", "Text",
-        "Command" };
+    static constexpr std::array<const char *, app::kKindCount> kinds { "Frame", "Label", "Option", "Combo",
+        "Text", "Command" };
     QSet<QString> names;
     for (const app::Binding &binding : app::kBindings) {
         const QString name = ModelWindow::qt(binding.name);

@@ -4,8 +4,8 @@
 // read-out, input and result box is expected to hold. Measured with the font the window
 // really got, so a missing CJK font shows up as a failure here rather than as cut-off text.
 
-#include "app/qt/window.h"
 #include "app/qt/qt_text.h"
+#include "app/qt/window.h"
 #include "standard/lookup.h"
 #include "traditional/lookup.h"
 #include "window_controls.h"

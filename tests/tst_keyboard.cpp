@@ -99,7 +99,8 @@ private:
     {
         qtview::Window form;
         QStringList log;
-        form.form().watch([&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
+        form.form().watch(
+            [&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return {};
@@ -111,7 +112,8 @@ private:
     {
         qtview::Window form;
         QStringList log;
-        form.form().watch([&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
+        form.form().watch(
+            [&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)
             || !actions::pickWithMouse(WindowControls(&form).combo(list), row))

@@ -2,9 +2,9 @@
 // size with its controls drawn, and an error exit when the picture cannot be written.
 
 #include "app/control_table.h"
-#include "app/qt/window.h"
 #include "app/qt/screenshot.h"
 #include "app/qt/twips.h"
+#include "app/qt/window.h"
 
 #include <QApplication>
 #include <QImage>

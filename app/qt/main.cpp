@@ -1,7 +1,7 @@
 #include "app/control_table.h"
-#include "app/qt/window.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/screenshot.h"
+#include "app/qt/window.h"
 #include "app/qt/window_icon.h"
 
 #include <QApplication>

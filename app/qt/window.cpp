@@ -56,8 +56,8 @@ protected:
 
 QString objectNameOf(Kind kind, int number)
 {
-    static constexpr std::array<const char *, app::kKindCount> kindNames { "Frame", "Label", "Option", "Combo",
-        "Text", "Command" };
+    static constexpr std::array<const char *, app::kKindCount> kindNames { "Frame", "Label", "Option",
+        "Combo", "Text", "Command" };
     return QLatin1String(kindNames.at(std::size_t(kind))) + QString::number(number);
 }
 
