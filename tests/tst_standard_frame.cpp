@@ -1,75 +1,74 @@
-// The standard frame used as a person uses it, with real clicks and typing on the offscreen
-// platform: class, core and grade buttons and a diameter pick fill the read-outs, "计  算"
-// answers with a factor, the red warning or one message, and every change of an input of the
-// check empties the result at once.
+// The standard frame as a person uses it: class, core and grade buttons and a diameter pick
+// fill the read-outs, "计  算" answers with a factor, the red warning or one message, and every
+// change of an input of the check empties the result at once.
 
-#include "result_boxes.h"
-#include "widget_actions.h"
-#include "window_fixture.h"
+#include "model_window.h"
 
-#include <QtTest>
+#include <QTest>
+#include <algorithm>
 
 namespace {
 
 const QString kKept = QStringLiteral("kept"); // written before a pick; still there if not rewritten
+const QString kTooWeak = ModelWindow::qt(common::kTooWeakText);
+const QString kRopeMessage = ModelWindow::qt(common::kChooseRopeMessage);
+const QString kForceMessage = ModelWindow::qt(common::kEnterForceMessage);
+const QString kPurposeMessage = ModelWindow::qt(common::kChoosePurposeMessage);
 
-// Option numbers of the buttons the rows name; 0: not clicked.
+// Option numbers of the buttons the rows name; 0: not selected.
 constexpr int kNone = 0;
 constexpr int k6x19 = 10, k6x37 = 11, k6x61 = 12, k18x7 = 13;
 constexpr int k1470 = 14, k1570 = 15, k1670 = 16, k1770 = 17, k1870 = 18;
 constexpr int kFibre = 19, kSteel = 20;
-constexpr int kMine = 22; // "矿建"; a class pick has chosen "安装" already
+constexpr int kInstallation = 21, kMine = 22; // a class pick selects installation
+
+QStringList readouts(const ModelWindow &w)
+{
+    return { w.text(7), w.text(8), w.text(9), w.text(10), w.text(11) };
+}
+
+void presetReadouts(ModelWindow &w, const QStringList &texts)
+{
+    for (int n = 7; n <= 11; ++n)
+        w.presetText(app::text(n), texts.at(n - 7).toStdString());
+}
+
+// Class, core and grade in the order a person selects them. Grade 1470 can be selected only
+// under 18×7＋1; the other classes keep it from there.
+void choose(ModelWindow &w, int classOption, int core, int grade)
+{
+    if (grade == k1470 && classOption != k18x7) {
+        w.select(k18x7);
+        w.select(k1470);
+        grade = kNone;
+    }
+    for (int n : { classOption, core, grade })
+        if (n != kNone)
+            w.select(n);
+}
+
+// Picks a row of the class's diameter list; without a class, of the 6×19＋1 list.
+void pick(ModelWindow &w, int classOption, int row)
+{
+    w.pick(classOption == kNone ? 6 : classOption - 4, row);
+}
+
+// 6×19＋1, fibre core, 1570, φ6: breaking force 17.3, force and purpose typed.
+bool prepare17_3(ModelWindow &w, const QString &force, const QString &purpose)
+{
+    choose(w, k6x19, kNone, k1570);
+    pick(w, k6x19, 3);
+    w.typeText(12, force);
+    w.typeList(10, purpose);
+    return w.text(10) == QStringLiteral("17.3");
+}
 
 } // namespace
 
-class TestStandardFrame : public WindowFixture {
+class TestStandardFrame : public QObject {
     Q_OBJECT
 
-private:
-    QStringList readouts() const
-    {
-        return { text(7)->text(), text(8)->text(), text(9)->text(), text(10)->text(), text(11)->text() };
-    }
-    QColor resultColour() const { return background(text(13)); }
-    void showRedWarning() const { ::showRedWarning(text(13)); }
-
-    // Class, core and grade in the order a person clicks them. Grade 1470 can be clicked only
-    // under 18×7＋1; the other classes keep it from there.
-    void choose(int classOption, int core, int grade) const
-    {
-        if (grade == k1470 && classOption != k18x7) {
-            click(k18x7);
-            click(k1470);
-            grade = kNone;
-        }
-        for (int n : { classOption, core, grade })
-            if (n != kNone)
-                click(n);
-    }
-
-    // Picks a row of the class's diameter list; without a class, of the 6×19＋1 list.
-    bool pick(int classOption, int row) const
-    {
-        return actions::pickWithKeyboard(combo(classOption == kNone ? 6 : classOption - 4), row);
-    }
-
-    static void retype(QWidget *widget, const QString &typed) { actions::retype(widget, typed); }
-    QStringList calculate() const { return actions::pressShowingMessages(controls().command(2)); }
-
-    // 6×19＋1, fibre core, 1570, φ6: breaking force 17.3, force and purpose typed.
-    bool prepare17_3(const QString &force, const QString &purpose)
-    {
-        choose(k6x19, kNone, k1570);
-        if (!pick(k6x19, 3))
-            return false;
-        retype(text(12), force);
-        retype(combo(10)->lineEdit(), purpose);
-        return text(10)->text() == QStringLiteral("17.3");
-    }
-
 private slots:
-    void init() { QVERIFY(openWindow()); }
-
     void lookup_data()
     {
         QTest::addColumn<int>("ropeClass");
@@ -119,22 +118,22 @@ private slots:
         QFETCH(int, grade);
         QFETCH(int, row);
         QFETCH(QStringList, shown);
-        choose(ropeClass, core, grade);
+        ModelWindow w;
+        choose(w, ropeClass, core, grade);
         for (int press = 0; press < 2; ++press) {
-            for (int n = 7; n <= 11; ++n)
-                text(n)->setText(kKept);
-            showRedWarning();
-            QVERIFY(pick(ropeClass, row));
-            QCOMPARE(readouts(), shown);
-            QCOMPARE(text(13)->text(), QString());
-            QCOMPARE(resultColour(), kWhite);
+            presetReadouts(w, QStringList(5, kKept));
+            w.presetWarning(13);
+            pick(w, ropeClass, row);
+            QCOMPARE(readouts(w), shown);
+            QCOMPARE(w.text(13), QString());
+            QCOMPARE(w.colour(13), QStringLiteral("white"));
         }
     }
 
     void pickWithoutCore_data()
     {
         QTest::addColumn<int>("list");
-        for (int list = 6; list <= 9; ++list)
+        for (int list : app::kStandardDiameterLists)
             QTest::addRow("Combo%d", list) << list;
     }
 
@@ -142,19 +141,19 @@ private slots:
     void pickWithoutCore()
     {
         QFETCH(int, list);
-        click(k1570);
-        for (int n = 7; n <= 11; ++n)
-            text(n)->setText(kKept);
-        showRedWarning();
-        QVERIFY(actions::pickWithKeyboard(combo(list), 0));
-        QCOMPARE(readouts(), QStringList(5, kKept));
-        QCOMPARE(text(13)->text(), QString());
-        QCOMPARE(resultColour(), kWhite);
+        ModelWindow w;
+        w.select(k1570);
+        presetReadouts(w, QStringList(5, kKept));
+        w.presetWarning(13);
+        w.pick(list, 0);
+        QCOMPARE(readouts(w), QStringList(5, kKept));
+        QCOMPARE(w.text(13), QString());
+        QCOMPARE(w.colour(13), QStringLiteral("white"));
     }
 
     void pickInAnotherListBeforeAClass_data()
     {
-        QTest::addColumn<QList<int>>("clicks"); // option buttons, in this order
+        QTest::addColumn<QList<int>>("selections"); // option buttons, in this order
         QTest::addColumn<int>("firstList");
         QTest::addColumn<int>("firstRow");
         QTest::addColumn<int>("secondList");
@@ -171,35 +170,27 @@ private slots:
     }
 
     // Before a class is chosen every list is open. A pick in a second list shows the second rope
-    // alone: no weight or breaking force of the first rope stays in the selected core's boxes.
+    // alone: no weight or breaking force of the first rope stays in the selected core's boxes, so
+    // no factor comes from the first rope (the 18×7＋1 φ50 in 1470 that 6×19＋1 is not made in),
+    // and the check asks for a rope.
     void pickInAnotherListBeforeAClass()
     {
-        QFETCH(QList<int>, clicks);
+        QFETCH(QList<int>, selections);
         QFETCH(int, firstList);
         QFETCH(int, firstRow);
         QFETCH(int, secondList);
         QFETCH(int, secondRow);
         QFETCH(QStringList, shown);
-        for (int n : clicks)
-            click(n);
-        QVERIFY(actions::pickWithKeyboard(combo(firstList), firstRow));
-        QVERIFY(actions::pickWithKeyboard(combo(secondList), secondRow));
-        QCOMPARE(readouts(), shown);
-    }
-
-    // A 6×19＋1 rope is not made in 1470, so no factor may come from the 1470 breaking force of
-    // an 18×7＋1 rope picked before it: the check asks for a rope instead.
-    void noFactorFromARopePickedBefore()
-    {
-        for (int n : { kFibre, k1470, 21 })
-            click(n);
-        QVERIFY(actions::pickWithKeyboard(combo(9), 26));
-        QCOMPARE(text(10)->text(), QStringLiteral("1205"));
-        QVERIFY(actions::pickWithKeyboard(combo(6), 14));
-        retype(text(12), QStringLiteral("2000"));
-        QVERIFY(actions::pickWithKeyboard(combo(10), 0));
-        QCOMPARE(calculate(), QStringList { kRopeMessage });
-        QCOMPARE(text(13)->text(), QString());
+        ModelWindow w;
+        for (int n : selections)
+            w.select(n);
+        w.pick(firstList, firstRow);
+        w.pick(secondList, secondRow);
+        QCOMPARE(readouts(w), shown);
+        w.select(kInstallation);
+        w.typeText(12, QStringLiteral("2000"));
+        w.pick(10, 0);
+        QCOMPARE(w.press(2), QStringList { kRopeMessage });
     }
 
     void newChoiceEmptiesReadouts_data()
@@ -235,24 +226,24 @@ private slots:
         QFETCH(QStringList, after);
         QFETCH(QStringList, log);
         QFETCH(QString, result);
-        click(k6x19);
+        ModelWindow w;
+        w.select(k6x19);
         if (button == kFibre)
-            click(kSteel);
-        for (int list = 6; list <= 9; ++list)
-            combo(list)->setCurrentIndex(2);
-        for (int n = 7; n <= 11; ++n)
-            text(n)->setText(before.at(n - 7));
-        showRedWarning();
-        m_form->log.clear();
-        click(button);
-        QCOMPARE(m_form->log, log);
-        QCOMPARE(readouts(), after);
-        for (int list = 6; list <= 9; ++list) {
-            QCOMPARE(combo(list)->currentText(), QString());
-            QCOMPARE(combo(list)->currentIndex(), -1);
+            w.select(kSteel);
+        for (int list : app::kStandardDiameterLists)
+            w.presetItem(list, 2);
+        presetReadouts(w, before);
+        w.presetWarning(13);
+        w.log.clear();
+        w.select(button);
+        QCOMPARE(w.log, log);
+        QCOMPARE(readouts(w), after);
+        for (int list : app::kStandardDiameterLists) {
+            QCOMPARE(w.listText(list), QString());
+            QCOMPARE(w->item(list), -1);
         }
-        QCOMPARE(text(13)->text(), result);
-        QCOMPARE(resultColour(), kWhite);
+        QCOMPARE(w.text(13), result);
+        QCOMPARE(w.colour(13), QStringLiteral("white"));
     }
 
     void check_data()
@@ -302,19 +293,22 @@ private slots:
         QFETCH(QString, force);
         QFETCH(QString, purpose);
         QFETCH(QString, shown);
-        choose(ropeClass, core, grade);
-        QVERIFY(pick(ropeClass, row));
+        ModelWindow w;
+        choose(w, ropeClass, core, grade);
+        pick(w, ropeClass, row);
         if (work != kNone)
-            click(work);
-        retype(text(12), force);
-        if (const int item = combo(10)->findText(purpose); item >= 0)
-            QVERIFY(actions::pickWithKeyboard(combo(10), item));
+            w.select(work);
+        w.typeText(12, force);
+        const auto &offered = w->items(app::kStandardPurpose);
+        if (const auto item = std::find(offered.begin(), offered.end(), purpose.toStdString());
+            item != offered.end())
+            w.pick(app::kStandardPurpose, int(item - offered.begin()));
         else
-            retype(combo(10)->lineEdit(), purpose);
+            w.typeList(app::kStandardPurpose, purpose);
         for (int press = 0; press < 2; ++press) {
-            QCOMPARE(calculate(), QStringList());
-            QCOMPARE(text(13)->text(), shown);
-            QCOMPARE(resultColour(), shown == kTooWeak ? kRed : kWhite);
+            QCOMPARE(w.press(2), QStringList());
+            QCOMPARE(w.text(13), shown);
+            QCOMPARE(w.colour(13), shown == kTooWeak ? QStringLiteral("red") : QStringLiteral("white"));
         }
     }
 
@@ -349,18 +343,19 @@ private slots:
         QFETCH(QString, force);
         QFETCH(QString, purpose);
         QFETCH(QString, message);
+        ModelWindow w;
         if (row >= 0) {
-            choose(k6x19, kNone, grade);
-            QVERIFY(pick(k6x19, row));
+            choose(w, k6x19, kNone, grade);
+            pick(w, k6x19, row);
         }
-        retype(text(12), force);
-        retype(combo(10)->lineEdit(), purpose);
-        showRedWarning();
-        const QStringList before = readouts() << text(12)->text() << combo(10)->currentText();
-        QCOMPARE(calculate(), QStringList { message });
-        QCOMPARE(readouts() << text(12)->text() << combo(10)->currentText(), before);
-        QCOMPARE(text(13)->text(), kTooWeak);
-        QCOMPARE(resultColour(), kRed);
+        w.typeText(12, force);
+        w.typeList(10, purpose);
+        w.presetWarning(13);
+        const QStringList before = readouts(w) << w.text(12) << w.listText(10);
+        QCOMPARE(w.press(2), QStringList { message });
+        QCOMPARE(readouts(w) << w.text(12) << w.listText(10), before);
+        QCOMPARE(w.text(13), kTooWeak);
+        QCOMPARE(w.colour(13), QStringLiteral("red"));
     }
 
     void resets_data()
@@ -372,12 +367,12 @@ private slots:
         QTest::newRow("purpose typed") << "type" << 10 << "Combo10_Change";
         QTest::newRow("purpose picked") << "pick" << 10 << "Combo10_Click";
         QTest::newRow("same diameter again") << "pick" << 6 << "Combo6_Click";
-        QTest::newRow("mine construction") << "click" << kMine << "Option22_Click";
-        QTest::newRow("installation") << "click" << 21 << "Option21_Click";
-        QTest::newRow("grade") << "click" << k1670 << "Option16_Click";
-        QTest::newRow("core") << "click" << kSteel << "Option20_Click";
-        QTest::newRow("standard class") << "click" << k6x37 << "Option11_Click";
-        QTest::newRow("traditional class") << "click" << 1 << "Option1_Click";
+        QTest::newRow("mine construction") << "select" << kMine << "Option22_Click";
+        QTest::newRow("installation") << "select" << kInstallation << "Option21_Click";
+        QTest::newRow("grade") << "select" << k1670 << "Option16_Click";
+        QTest::newRow("core") << "select" << kSteel << "Option20_Click";
+        QTest::newRow("standard class") << "select" << k6x37 << "Option11_Click";
+        QTest::newRow("traditional class") << "select" << 1 << "Option1_Click";
     }
 
     // After a red warning, each change of an input runs its reset at once: empty and white.
@@ -386,40 +381,41 @@ private slots:
         QFETCH(QString, action);
         QFETCH(int, control);
         QFETCH(QString, handler);
-        QVERIFY(prepare17_3(QStringLiteral("300"), QStringLiteral("绑扎绳10")));
-        if (control == 21) // "安装" is a change only from "矿建"
-            click(kMine);
-        QCOMPARE(calculate(), QStringList());
-        QCOMPARE(resultColour(), kRed);
-        m_form->log.clear();
-        if (action == "type")
-            actions::type(control == 12 ? text(12) : combo(10)->lineEdit(), QStringLiteral("0"));
+        ModelWindow w;
+        QVERIFY(prepare17_3(w, QStringLiteral("300"), QStringLiteral("绑扎绳10")));
+        if (control == kInstallation) // a change only from "矿建"
+            w.select(kMine);
+        QCOMPARE(w.press(2), QStringList());
+        QCOMPARE(w.colour(13), QStringLiteral("red"));
+        w.log.clear();
+        if (action == "type" && control == 12)
+            w.typeText(12, QStringLiteral("3000"));
+        else if (action == "type")
+            w.typeList(10, QStringLiteral("绑扎绳100"));
         else if (action == "pick")
-            QVERIFY(actions::pickWithKeyboard(combo(control), 3));
+            w.pick(control, 3);
         else
-            click(control);
-        QCOMPARE(m_form->log.value(0), handler);
-        QCOMPARE(text(13)->text(), QString());
-        QCOMPARE(resultColour(), kWhite);
+            w.select(control);
+        QCOMPARE(w.log.value(0), handler);
+        QCOMPARE(w.text(13), QString());
+        QCOMPARE(w.colour(13), QStringLiteral("white"));
     }
 
-    // Typing an item's text into a diameter list and pressing Enter or leaving looks nothing up.
+    // Typing an item's text into a diameter list looks nothing up.
     void typingADiameterIsNoPick()
     {
-        QVERIFY(prepare17_3(QStringLiteral("300"), QStringLiteral("5")));
-        QCOMPARE(calculate(), QStringList());
-        QCOMPARE(text(13)->text(), QStringLiteral("5.88"));
-        const QStringList shown = readouts();
-        m_form->log.clear();
-        combo(6)->setFocus();
-        retype(combo(6)->lineEdit(), QStringLiteral("φ20"));
-        QTest::keyClick(combo(6), Qt::Key_Return);
-        text(12)->setFocus();
-        QCOMPARE(m_form->log, QStringList());
-        QCOMPARE(readouts(), shown);
-        QCOMPARE(text(13)->text(), QStringLiteral("5.88"));
+        ModelWindow w;
+        QVERIFY(prepare17_3(w, QStringLiteral("300"), QStringLiteral("5")));
+        QCOMPARE(w.press(2), QStringList());
+        QCOMPARE(w.text(13), QStringLiteral("5.88"));
+        const QStringList shown = readouts(w);
+        w.log.clear();
+        w.typeList(6, QStringLiteral("φ20"));
+        QCOMPARE(w.log, QStringList());
+        QCOMPARE(readouts(w), shown);
+        QCOMPARE(w.text(13), QStringLiteral("5.88"));
     }
 };
 
-QTEST_MAIN(TestStandardFrame)
+QTEST_GUILESS_MAIN(TestStandardFrame)
 #include "tst_standard_frame.moc"
