@@ -15,11 +15,14 @@ bool readOnly(Ref box)
     return row != nullptr && row->style == Style::ReadOnly;
 }
 
-// The frame an option button stands in: its group.
-int frameOf(int option)
-{
-    return specOf(Ref { Kind::Option, option })->parent.number;
-}
+// The frame each option button stands in: its group.
+constexpr auto kOptionFrames = [] {
+    std::array<int, highestNumber(Kind::Option) + 1> frames {};
+    for (const ControlSpec &row : kControls)
+        if (row.kind == Kind::Option)
+            frames.at(std::size_t(row.number)) = row.parent.number;
+    return frames;
+}();
 
 template <std::size_t N> std::optional<std::size_t> rankIn(const std::array<int, N> &group, int number)
 {
@@ -150,9 +153,9 @@ void Form1::setChecked(int option)
     const Ref ref { Kind::Option, option };
     if (checked(option))
         return;
-    const int frame = frameOf(option);
-    for (int other = 1; other <= highestNumber(Kind::Option); ++other)
-        if (other != option && frameOf(other) == frame)
+    const int frame = kOptionFrames.at(std::size_t(option));
+    for (int other = 1; other < int(kOptionFrames.size()); ++other)
+        if (other != option && kOptionFrames.at(std::size_t(other)) == frame)
             clear(other);
     at(ref).checked = true;
     changed(ref);
