@@ -2,37 +2,32 @@
 
 #include "app/control_table.h"
 #include "app/form1.h"
-#include "app/qt_text.h"
+#include "common/colours.h"
 #include "common/number_format.h"
 #include "common/purpose_table.h"
-#include "result_boxes.h"
+#include "common/safety_check.h"
 #include "standard/check.h"
 #include "standard/lookup.h"
 #include "traditional/check.h"
 #include "traditional/lookup.h"
-#include "widget_actions.h"
-#include "window_controls.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QMessageBox>
+#include <QString>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <functional>
-#include <memory>
 #include <optional>
 #include <random>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
 // A user session as a list of actions that can be played on a fresh window, checked after
-// every action against what the rope tables and the checks say about the boxes on screen, and
-// cut down to the fewest actions that still go wrong.
+// every action against what the rope tables and the checks say about what is on screen, and
+// cut down to the fewest actions that still go wrong. Nothing here knows a toolkit: a driver
+// plays the actions on the window's model or on its widgets and reads back a Screen.
 namespace session {
 
 enum class Verb {
@@ -53,7 +48,7 @@ struct Action {
     int number = 0; // OptionN, ComboN or CommandN; for the typing verbs TextN, or ComboN when `list`
     bool list = false;
     int row = 0; // the item to pick
-    QString text; // what is typed or pasted
+    std::string text; // what is typed or pasted
 };
 
 inline Action click(int option)
@@ -69,30 +64,52 @@ inline Action press(int command)
     return { Verb::Press, command, false, 0, {} };
 }
 // Into TextN, or into ComboN's edit field when `list`.
-inline Action edit(Verb verb, int number, bool list, const QString &text = {})
+inline Action edit(Verb verb, int number, bool list, std::string text = {})
 {
-    return { verb, number, list, 0, text };
+    return { verb, number, list, 0, std::move(text) };
 }
 
-inline QString quoted(const QString &text)
+inline QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+inline QString inQuotes(std::string_view text)
 {
     constexpr qsizetype kShown = 24;
-    QString shown = text.left(kShown);
+    const QString whole = qt(text);
+    QString shown = whole.left(kShown);
     shown.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
-    if (text.size() > kShown)
-        return QStringLiteral("%1 characters \"%2…\"").arg(text.size()).arg(shown);
+    if (whole.size() > kShown)
+        return QStringLiteral("%1 characters \"%2…\"").arg(whole.size()).arg(shown);
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
-// The text of a list's item, as the person picking it sees it.
-inline QString itemText(int list, int row)
+inline constexpr std::size_t kTexts = app::highestNumber(app::Kind::Text) + 1;
+inline constexpr std::size_t kLists = app::highestNumber(app::Kind::Combo) + 1;
+inline constexpr std::size_t kOptions = app::highestNumber(app::Kind::Option) + 1;
+inline constexpr std::size_t kCommands = app::highestNumber(app::Kind::Command) + 1;
+
+// The items of ComboN, as the person picking it sees them.
+inline const std::vector<std::string_view> &itemsOfList(int list)
 {
-    if (list == 5 || list == 10)
-        return app::qtText(common::kPurposes.at(std::size_t(row)).text);
-    for (const app::ListSpec &diameters : app::kDiameterLists)
-        if (diameters.combo == list && std::size_t(row) < diameters.items.size())
-            return app::qtText(diameters.items[std::size_t(row)]);
-    return QStringLiteral("?");
+    static const std::array<std::vector<std::string_view>, kLists> items = [] {
+        std::array<std::vector<std::string_view>, kLists> all;
+        for (std::size_t n = 1; n < kLists; ++n)
+            all[n] = app::itemsOf(int(n));
+        return all;
+    }();
+    return items.at(std::size_t(list));
+}
+inline int itemCount(int list)
+{
+    return int(itemsOfList(list).size());
+}
+// Empty past the list's end.
+inline std::string_view itemText(int list, int row)
+{
+    const std::vector<std::string_view> &items = itemsOfList(list);
+    return row >= 0 && row < int(items.size()) ? items[std::size_t(row)] : std::string_view {};
 }
 
 // One line a person can follow by hand: "click Option14", "pick Combo6 row 3 (φ6)".
@@ -100,6 +117,7 @@ inline QString describe(const Action &action)
 {
     const QString field
         = (action.list ? QStringLiteral("Combo%1") : QStringLiteral("Text%1")).arg(action.number);
+    const auto item = [&action] { return qt(itemText(action.number, action.row)); };
     switch (action.verb) {
     case Verb::Click:
         return QStringLiteral("click Option%1").arg(action.number);
@@ -107,18 +125,18 @@ inline QString describe(const Action &action)
         return QStringLiteral("pick Combo%1 row %2 (%3) by arrow keys")
             .arg(action.number)
             .arg(action.row)
-            .arg(itemText(action.number, action.row));
+            .arg(item());
     case Verb::PopupPick:
         return QStringLiteral("pick Combo%1 row %2 (%3) from the opened list")
             .arg(action.number)
             .arg(action.row)
-            .arg(itemText(action.number, action.row));
+            .arg(item());
     case Verb::Type:
-        return QStringLiteral("type %1 into %2").arg(quoted(action.text), field);
+        return QStringLiteral("type %1 into %2").arg(inQuotes(action.text), field);
     case Verb::Retype:
-        return QStringLiteral("select all in %2 and type %1").arg(quoted(action.text), field);
+        return QStringLiteral("select all in %2 and type %1").arg(inQuotes(action.text), field);
     case Verb::Paste:
-        return QStringLiteral("select all in %2 and paste %1").arg(quoted(action.text), field);
+        return QStringLiteral("select all in %2 and paste %1").arg(inQuotes(action.text), field);
     case Verb::Clear:
         return QStringLiteral("clear %1").arg(field);
     case Verb::Enter:
@@ -164,62 +182,146 @@ std::vector<T> shrink(
     }
 }
 
-// Everything on screen that the rules talk about.
+// Everything on screen that the rules and the generator talk about, indexed by the control's
+// number (index 0 unused). A background is empty while the box has the toolkit's default colour.
 struct Screen {
-    std::array<QString, 14> texts; // Text1 to Text13
-    std::array<QColor, 14> backgrounds;
-    std::array<QString, 11> lists; // the edit field of Combo1 to Combo10
-    std::array<bool, 23> selected {}; // Option1 to Option22
+    std::array<std::string, kTexts> texts;
+    std::array<std::optional<common::Rgb>, kTexts> backgrounds;
+    std::array<std::string, kLists> lists; // the edit fields
+    std::array<int, kLists> picked {}; // the item picked; -1 for none
+    std::array<bool, kLists> listEnabled {};
+    std::array<bool, kOptions> selected {};
+    std::array<bool, kOptions> optionEnabled {};
+    std::array<bool, kCommands> commandEnabled {};
     bool operator==(const Screen &) const = default;
-
-    std::optional<int> selectedAmong(int first, int last) const
-    {
-        for (int n = first; n <= last; ++n)
-            if (selected.at(std::size_t(n)))
-                return n - first;
-        return std::nullopt;
-    }
-    const QString &text(int n) const { return texts.at(std::size_t(n)); }
-    std::string utf8(int n) const { return text(n).toStdString(); }
-
-    // The inputs of each check: what a press reads, and which buttons it looks at.
-    QStringList traditionalInputs() const { return { text(4), text(5), lists[5] }; }
-    QStringList standardInputs() const
-    {
-        QStringList inputs { text(10), text(11), text(12), lists[10] };
-        for (int n : { 10, 11, 12, 13, 19, 20, 21, 22 })
-            inputs << (selected.at(std::size_t(n)) ? QStringLiteral("on") : QStringLiteral("off"));
-        return inputs;
-    }
-
-    common::Verdict traditionalVerdict() const
-    {
-        return traditional::check(utf8(4), utf8(5), lists[5].toStdString());
-    }
-    common::Verdict standardVerdict() const
-    {
-        const std::optional<int> ropeClass = selectedAmong(10, 13);
-        const std::optional<int> core = selectedAmong(19, 20);
-        const std::optional<int> work = selectedAmong(21, 22);
-        const standard::Choices choices {
-            ropeClass ? std::optional(standard::RopeClass(*ropeClass)) : std::nullopt,
-            core ? std::optional(standard::Core(*core)) : std::nullopt,
-            work ? std::optional(standard::WorkType(*work)) : std::nullopt,
-        };
-        return standard::check(utf8(10), utf8(11), utf8(12), lists[10].toStdString(), choices);
-    }
 };
 
-inline QString textOf(const std::optional<std::string> &value)
+// What the window's model holds, as a front end that mirrors it shows it. Reuses the strings'
+// storage, as the model session reads the screen a million times.
+inline void read(const app::Form1 &form, Screen &into)
 {
-    return value ? QString::fromStdString(*value) : QString();
+    for (std::size_t n = 1; n < kTexts; ++n) {
+        const app::ControlState &box = form.state(app::text(int(n)));
+        into.texts[n] = box.text;
+        into.backgrounds[n] = box.background;
+    }
+    for (std::size_t n = 1; n < kLists; ++n) {
+        const app::ControlState &list = form.state(app::combo(int(n)));
+        into.lists[n] = list.text;
+        into.picked[n] = list.item;
+        into.listEnabled[n] = list.enabled;
+    }
+    for (std::size_t n = 1; n < kOptions; ++n) {
+        const app::ControlState &option = form.state(app::option(int(n)));
+        into.selected[n] = option.checked;
+        into.optionEnabled[n] = option.enabled;
+    }
+    for (std::size_t n = 1; n < kCommands; ++n)
+        into.commandEnabled[n] = form.state(app::command(int(n))).enabled;
+}
+inline Screen screenOf(const app::Form1 &form)
+{
+    Screen shown;
+    read(form, shown);
+    return shown;
 }
 
-// A pick the test itself made: the list and the row.
-struct Picked {
-    int list;
-    int row;
-};
+inline QString shown(const std::string &text)
+{
+    return inQuotes(text);
+}
+inline QString shown(const std::optional<common::Rgb> &colour)
+{
+    return colour ? QStringLiteral("rgb(%1,%2,%3)").arg(colour->red).arg(colour->green).arg(colour->blue)
+                  : QStringLiteral("the default colour");
+}
+inline QString shown(int number)
+{
+    return QString::number(number);
+}
+inline QString shown(bool flag)
+{
+    return flag ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+// The first control where `a` differs from `b`, as "Text6: "9" against "8.5"".
+inline QString difference(const Screen &a, const Screen &b)
+{
+    QString found;
+    const auto compare = [&found](const char *what, const auto &x, const auto &y) {
+        for (std::size_t n = 1; n < x.size() && found.isEmpty(); ++n)
+            if (x[n] != y[n])
+                found = QStringLiteral("%1%2: %3 against %4")
+                            .arg(QLatin1String(what))
+                            .arg(n)
+                            .arg(shown(x[n]), shown(y[n]));
+    };
+    compare("Text", a.texts, b.texts);
+    compare("background of Text", a.backgrounds, b.backgrounds);
+    compare("field of Combo", a.lists, b.lists);
+    compare("item picked in Combo", a.picked, b.picked);
+    compare("enabled Combo", a.listEnabled, b.listEnabled);
+    compare("selected Option", a.selected, b.selected);
+    compare("enabled Option", a.optionEnabled, b.optionEnabled);
+    compare("enabled Command", a.commandEnabled, b.commandEnabled);
+    return found;
+}
+
+// Written out here rather than taken from the window, so that a wrong constant there shows.
+inline constexpr std::string_view kTooWeak = "重选钢丝绳";
+inline constexpr common::Rgb kWhite { 255, 255, 255 };
+inline constexpr common::Rgb kRed { 255, 0, 0 };
+
+// The position within `group` of its selected button, as the type the checks take.
+template <typename T, std::size_t N>
+std::optional<T> choiceIn(const Screen &screen, const std::array<int, N> &group)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        if (screen.selected.at(std::size_t(group[k])))
+            return T(k);
+    return std::nullopt;
+}
+
+template <std::size_t N> std::optional<std::size_t> rankIn(const std::array<int, N> &group, int number)
+{
+    const auto *found = std::find(group.begin(), group.end(), number);
+    return found != group.end() ? std::optional(std::size_t(found - group.begin())) : std::nullopt;
+}
+
+// What each "计  算" would say about the screen.
+inline common::Verdict traditionalVerdict(const Screen &screen)
+{
+    return traditional::check(screen.texts[app::kTraditionalBreaking], screen.texts[app::kTraditionalForce],
+        screen.lists[app::kTraditionalPurpose]);
+}
+inline common::Verdict standardVerdict(const Screen &screen)
+{
+    const standard::Choices choices { choiceIn<standard::RopeClass>(screen, app::kStandardClassOptions),
+        choiceIn<standard::Core>(screen, app::kCoreOptions),
+        choiceIn<standard::WorkType>(screen, app::kWorkOptions) };
+    return standard::check(screen.texts[app::kFibreBreaking], screen.texts[app::kSteelBreaking],
+        screen.texts[app::kStandardForce], screen.lists[app::kStandardPurpose], choices);
+}
+
+// Whether anything a check reads, boxes or buttons, differs between the two screens.
+inline bool traditionalInputsDiffer(const Screen &a, const Screen &b)
+{
+    return a.texts[app::kTraditionalBreaking] != b.texts[app::kTraditionalBreaking]
+        || a.texts[app::kTraditionalForce] != b.texts[app::kTraditionalForce]
+        || a.lists[app::kTraditionalPurpose] != b.lists[app::kTraditionalPurpose];
+}
+inline bool standardInputsDiffer(const Screen &a, const Screen &b)
+{
+    for (int n : { app::kFibreBreaking, app::kSteelBreaking, app::kStandardForce })
+        if (a.texts.at(std::size_t(n)) != b.texts.at(std::size_t(n)))
+            return true;
+    for (const std::span<const int> group : { std::span<const int>(app::kStandardClassOptions),
+             std::span<const int>(app::kCoreOptions), std::span<const int>(app::kWorkOptions) })
+        for (int n : group)
+            if (a.selected.at(std::size_t(n)) != b.selected.at(std::size_t(n)))
+                return true;
+    return a.lists[app::kStandardPurpose] != b.lists[app::kStandardPurpose];
+}
 
 // How the presses of a session ended, to show that it reached every outcome.
 struct Tally {
@@ -227,212 +329,122 @@ struct Tally {
     int warnings = 0;
     int messages = 0;
     int disabled = 0;
+    // A session that never reaches a result would prove little about results.
+    bool reachedEveryOutcome() const { return factors > 0 && warnings > 0 && messages > 0 && disabled > 0; }
 };
 
-// One real window and the test's own record of it: the diameter last picked in each method,
-// and whether an input of each check changed since its last press.
-class Session {
+// The rules of a session, told each action with the screens before and after it and the
+// messages it showed. It keeps what the screens do not show: the diameter last picked in each
+// method, and whether an input of each check changed since its last press.
+class Checker {
 public:
-    explicit Session(Tally *tally = nullptr)
-        : m_form(std::make_unique<app::Form1>())
-        , m_tally(tally)
+    explicit Checker(Tally *tally = nullptr)
+        : m_tally(tally)
     {
-        m_form->show();
-        m_exposed = QTest::qWaitForWindowExposed(m_form.get());
-        const WindowControls controls(m_form.get());
-        for (int n = 1; n <= 22; ++n)
-            m_options.at(std::size_t(n)) = controls.option(n);
-        for (int n = 1; n <= 10; ++n)
-            m_combos.at(std::size_t(n)) = controls.combo(n);
-        for (int n = 1; n <= 13; ++n)
-            m_texts.at(std::size_t(n)) = controls.text(n);
-        for (int n = 1; n <= 2; ++n)
-            m_commands.at(std::size_t(n)) = controls.command(n);
-        m_last = screen();
-        m_startBackground = m_last.backgrounds[6];
     }
 
-    bool exposed() const { return m_exposed; }
-    QLineEdit *text(int n) const { return m_texts.at(std::size_t(n)); }
-    QComboBox *combo(int n) const { return m_combos.at(std::size_t(n)); }
-    QRadioButton *option(int n) const { return m_options.at(std::size_t(n)); }
-    QPushButton *command(int n) const { return m_commands.at(std::size_t(n)); }
-
-    Screen screen() const
+    std::optional<Failure> check(const Action &action, const Screen &before, const Screen &after,
+        std::span<const std::string> messages)
     {
-        Screen shown;
-        for (int n = 1; n <= 13; ++n) {
-            shown.texts.at(std::size_t(n)) = text(n)->text();
-            shown.backgrounds.at(std::size_t(n)) = background(text(n));
-        }
-        for (int n = 1; n <= 10; ++n)
-            shown.lists.at(std::size_t(n)) = combo(n)->currentText();
-        for (int n = 1; n <= 22; ++n)
-            shown.selected.at(std::size_t(n)) = option(n)->isChecked();
-        return shown;
-    }
-
-    // Does the action as a person would, then checks every rule.
-    std::optional<Failure> perform(const Action &action)
-    {
-        const Screen before = screen();
-        const QStringList messages = answeringMessages([this, &action] { act(action); });
-        const Screen after = screen();
         if (action.verb == Verb::Press) {
             if (std::optional<Failure> failure = checkPress(action.number, before, after, messages))
                 return failure;
-        } else if (!messages.isEmpty()) {
-            return Failure { QStringLiteral("message without a press"), messages.join(QLatin1Char('|')) };
+        } else if (!messages.empty()) {
+            return Failure { QStringLiteral("message without a press"), joined(messages) };
         }
-        return check();
+        if (action.verb == Verb::Pick || action.verb == Verb::PopupPick)
+            if (std::optional<Failure> failure = notePick(action, before, after))
+                return failure;
+        return check(before, after);
     }
 
-    // The rules that hold after every action, on the window as it is now.
-    std::optional<Failure> check()
+    // The rules that hold on any screen, given the one before it.
+    std::optional<Failure> check(const Screen &before, const Screen &now)
     {
-        const Screen now = screen();
-        m_traditionalChanged = m_traditionalChanged || now.traditionalInputs() != m_last.traditionalInputs();
-        m_standardChanged = m_standardChanged || now.standardInputs() != m_last.standardInputs();
-        m_last = now;
-        if (m_pickFailed)
-            return Failure { QStringLiteral("pick"),
-                QStringLiteral("a list did not take the item asked for") };
+        m_traditionalChanged = m_traditionalChanged || traditionalInputsDiffer(before, now);
+        m_standardChanged = m_standardChanged || standardInputsDiffer(before, now);
         if (std::optional<Failure> failure = checkTraditionalReadouts(now))
             return failure;
         if (std::optional<Failure> failure = checkStandardReadouts(now))
             return failure;
-        if (std::optional<Failure> failure
-            = checkResult(now, 6, now.traditionalVerdict(), common::formatGeneral, m_traditionalChanged))
+        if (std::optional<Failure> failure = checkResult(now, app::kTraditionalResult, m_traditionalChanged))
             return failure;
-        return checkResult(now, 13, now.standardVerdict(), common::formatTwoDecimals, m_standardChanged);
+        return checkResult(now, app::kStandardResult, m_standardChanged);
     }
 
 private:
-    void act(const Action &action)
+    // A pick the test itself made: the list and the row.
+    struct Picked {
+        int list;
+        int row;
+    };
+
+    static QString joined(std::span<const std::string> texts)
     {
-        switch (action.verb) {
-        case Verb::Click:
-            QTest::mouseClick(option(action.number), Qt::LeftButton);
-            return;
-        case Verb::Pick:
-        case Verb::PopupPick:
-            pickItem(action);
-            return;
-        case Verb::Press:
-            QTest::mouseClick(command(action.number), Qt::LeftButton);
-            return;
-        default:
-            typeInto(action);
-            return;
-        }
+        QStringList all;
+        for (const std::string &text : texts)
+            all << qt(text);
+        return all.join(QLatin1Char('|'));
     }
 
-    // A disabled control takes no input, so there is nothing to do with it.
-    void typeInto(const Action &action)
+    // An enabled list takes the row asked for and shows its text.
+    std::optional<Failure> notePick(const Action &action, const Screen &before, const Screen &after)
     {
-        QWidget *field
-            = action.list ? static_cast<QWidget *>(combo(action.number)->lineEdit()) : text(action.number);
-        if (!field->isEnabled())
-            return;
-        if (action.verb == Verb::Retype || action.verb == Verb::Paste || action.verb == Verb::Clear)
-            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        if (action.verb == Verb::Paste) {
-            QGuiApplication::clipboard()->setText(action.text);
-            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-        } else if (action.verb == Verb::Clear) {
-            QTest::keyClick(field, Qt::Key_Delete);
-        } else if (action.verb == Verb::Enter) {
-            QTest::keyClick(field, Qt::Key_Return);
-        } else if (action.verb == Verb::Undo) {
-            QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
-        } else {
-            actions::type(field, action.text);
-        }
-    }
-
-    // Arrow keys on a closed list pick each item they land on; a list already on the wanted
-    // row is stepped off it and back, so the row is picked again.
-    void pickItem(const Action &action)
-    {
-        QComboBox *list = combo(action.number);
-        if (!list->isEnabled() || action.row >= list->count())
-            return;
-        if (action.verb == Verb::PopupPick) {
-            if (!actions::pickWithKeyboard(list, action.row))
-                m_pickFailed = true;
-        } else {
-            if (list->currentIndex() == action.row)
-                QTest::keyClick(list, action.row + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
-            for (int steps = 0; list->currentIndex() != action.row && steps <= list->count(); ++steps)
-                QTest::keyClick(list, list->currentIndex() < action.row ? Qt::Key_Down : Qt::Key_Up);
-        }
-        if (list->currentIndex() != action.row) {
-            m_pickFailed = true;
-            return;
-        }
-        if (action.number <= 3)
+        const auto list = std::size_t(action.number);
+        const std::string_view item = itemText(action.number, action.row);
+        if (!before.listEnabled.at(list) || item.empty())
+            return std::nullopt;
+        if (after.picked.at(list) != action.row || after.lists.at(list) != item)
+            return Failure { QStringLiteral("pick"),
+                QStringLiteral("Combo%1 shows row %2 (%3) where row %4 (%5) was picked")
+                    .arg(action.number)
+                    .arg(after.picked.at(list))
+                    .arg(inQuotes(after.lists.at(list)))
+                    .arg(action.row)
+                    .arg(qt(item)) };
+        if (rankIn(app::kTraditionalDiameterLists, action.number))
             m_traditionalPick = Picked { action.number, action.row };
-        else if (action.number >= 6 && action.number <= 9)
+        else if (rankIn(app::kStandardDiameterLists, action.number))
             m_standardPick = Picked { action.number, action.row };
-    }
-
-    // Runs `during`, answering every message box that opens with its button, and returns what
-    // each box said.
-    static QStringList answeringMessages(const std::function<void()> &during)
-    {
-        QStringList seen;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&seen] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            seen << box->text();
-            QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);
-        });
-        watch.start(0);
-        during();
-        return seen;
+        return std::nullopt;
     }
 
     // A press shows exactly the message the check gives for the boxes as they were, and changes
     // nothing; or it writes the result box only. A disabled button does nothing at all.
     std::optional<Failure> checkPress(
-        int button, const Screen &before, const Screen &after, const QStringList &messages)
+        int button, const Screen &before, const Screen &after, std::span<const std::string> messages)
     {
-        const bool traditional = button == 1;
-        const int result = traditional ? 6 : 13;
-        const common::Verdict verdict = traditional ? before.traditionalVerdict() : before.standardVerdict();
-        const auto format = traditional ? common::formatGeneral : common::formatTwoDecimals;
+        const bool traditional = button == app::kTraditionalCommand;
+        const auto result = std::size_t(traditional ? app::kTraditionalResult : app::kStandardResult);
+        const bool enabled = before.commandEnabled.at(std::size_t(button));
+        const common::Verdict verdict = traditional ? traditionalVerdict(before) : standardVerdict(before);
         Screen expected = before;
-        QStringList expectedMessages;
-        if (!command(button)->isEnabled()) {
+        std::vector<std::string> expectedMessages;
+        if (!enabled) {
             // nothing happens
         } else if (const auto *message = std::get_if<common::Message>(&verdict)) {
-            expectedMessages << QString::fromUtf8(message->text.data(), qsizetype(message->text.size()));
+            expectedMessages.emplace_back(message->text);
         } else if (const auto *passed = std::get_if<common::Passed>(&verdict)) {
-            expected.texts.at(std::size_t(result)) = QString::fromStdString(format(passed->factor));
+            expected.texts[result]
+                = (traditional ? common::formatGeneral : common::formatTwoDecimals)(passed->factor);
         } else {
-            expected.texts.at(std::size_t(result)) = kTooWeak;
-            expected.backgrounds.at(std::size_t(result)) = kRed;
+            expected.texts[result] = kTooWeak;
+            expected.backgrounds[result] = kRed;
         }
-        if (messages != expectedMessages)
+        if (!std::ranges::equal(messages, expectedMessages))
             return Failure { QStringLiteral("press"),
                 QStringLiteral("messages shown [%1], expected [%2]")
-                    .arg(messages.join(QLatin1Char('|')), expectedMessages.join(QLatin1Char('|'))) };
+                    .arg(joined(messages), joined(expectedMessages)) };
         if (after != expected)
             return Failure { QStringLiteral("press"),
-                QStringLiteral(
-                    "the press changed more than its result, or wrote %1 on %2 where %3 on %4 was due")
-                    .arg(quoted(after.text(result)), after.backgrounds.at(std::size_t(result)).name(),
-                        quoted(expected.text(result)), expected.backgrounds.at(std::size_t(result)).name()) };
-        if (command(button)->isEnabled()) {
+                QStringLiteral("the press changed more than its result, or wrote it wrong: ")
+                    + difference(after, expected) };
+        if (enabled)
             (traditional ? m_traditionalChanged : m_standardChanged) = false;
-            m_last = after;
-        }
         if (m_tally) {
-            if (!command(button)->isEnabled())
+            if (!enabled)
                 ++m_tally->disabled;
-            else if (!expectedMessages.isEmpty())
+            else if (!expectedMessages.empty())
                 ++m_tally->messages;
             else if (std::holds_alternative<common::Passed>(verdict))
                 ++m_tally->factors;
@@ -444,160 +456,127 @@ private:
 
     // A read-out that is not empty shows the table's value for the grade selected now and the
     // diameter last picked, as the lookup gives it ("无此型号" included).
-    static std::optional<Failure> compareReadouts(
-        const Screen &now, std::span<const int> boxes, const QStringList &expected, const QString &pick)
+    template <std::size_t N>
+    static std::optional<Failure> compareReadouts(const Screen &now, const std::array<int, N> &boxes,
+        const std::array<std::string, N> &expected, const QString &pick)
     {
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            const QString &shown = now.text(boxes[i]);
-            if (!shown.isEmpty() && shown != expected.at(qsizetype(i)))
+        for (std::size_t i = 0; i < N; ++i) {
+            const std::string &shownText = now.texts.at(std::size_t(boxes[i]));
+            if (!shownText.empty() && shownText != expected[i])
                 return Failure { QStringLiteral("read-out"),
                     QStringLiteral("Text%1 shows %2 where %3 picked with the buttons on screen gives %4")
                         .arg(boxes[i])
-                        .arg(quoted(shown), pick,
-                            expected.at(qsizetype(i)).isEmpty() ? QStringLiteral("nothing")
-                                                                : quoted(expected.at(qsizetype(i)))) };
+                        .arg(inQuotes(shownText), pick,
+                            expected[i].empty() ? QStringLiteral("nothing") : inQuotes(expected[i])) };
         }
         return std::nullopt;
     }
 
+    template <std::size_t N> static bool allEmpty(const Screen &now, const std::array<int, N> &boxes)
+    {
+        return std::all_of(
+            boxes.begin(), boxes.end(), [&now](int n) { return now.texts.at(std::size_t(n)).empty(); });
+    }
+
     // Once a class is chosen, only a pick from its own list can show read-outs: those of the
     // other method, and of a list picked before the class, are gone.
-    static bool belongsToClassOnScreen(const Screen &now, int list)
+    static bool belongsToClassOnScreen(const Screen &now, const Picked &pick)
     {
-        const std::optional<int> traditionalClass = now.selectedAmong(1, 4);
-        const std::optional<int> standardClass = now.selectedAmong(10, 13);
-        if (!traditionalClass && !standardClass)
-            return true;
-        return list == (traditionalClass ? 1 + *traditionalClass : 6 + standardClass.value_or(-99));
+        const auto traditionalClass = choiceIn<std::size_t>(now, app::kTraditionalClassOptions);
+        const auto standardClass = choiceIn<std::size_t>(now, app::kStandardClassOptions);
+        if (traditionalClass)
+            return pick.list == app::kTraditionalDiameterLists.at(*traditionalClass);
+        return !standardClass || pick.list == app::kStandardDiameterLists.at(*standardClass);
+    }
+
+    static QString described(const Picked &pick)
+    {
+        return QStringLiteral("Combo%1 row %2").arg(pick.list).arg(pick.row);
     }
 
     std::optional<Failure> checkTraditionalReadouts(const Screen &now) const
     {
-        static constexpr std::array<int, 4> kBoxes { 1, 2, 3, 4 };
-        QStringList expected(4);
-        QString pick = QStringLiteral("no diameter");
-        if (m_traditionalPick && belongsToClassOnScreen(now, m_traditionalPick->list)) {
-            static const std::array<const traditional::RopeTable *, 4> tables { nullptr, &traditional::k6x19,
-                &traditional::k6x37, &traditional::k6x61 };
-            const std::optional<int> grade = now.selectedAmong(5, 9);
-            const std::optional<traditional::Readouts> shown
-                = traditional::lookup(*tables.at(std::size_t(m_traditionalPick->list)),
-                    m_traditionalPick->row, grade ? std::optional(traditional::Grade(*grade)) : std::nullopt);
-            if (shown) {
-                expected = { QString::fromStdString(shown->area), QString::fromStdString(shown->weight),
-                    shown->forces ? QString::fromStdString(shown->forces->total) : QString(),
-                    shown->forces ? QString::fromStdString(shown->forces->rope) : QString() };
-            }
-            pick = QStringLiteral("Combo%1 row %2").arg(m_traditionalPick->list).arg(m_traditionalPick->row);
+        if (allEmpty(now, app::kTraditionalReadouts))
+            return std::nullopt;
+        std::array<std::string, app::kTraditionalReadouts.size()> expected;
+        if (!m_traditionalPick || !belongsToClassOnScreen(now, *m_traditionalPick))
+            return compareReadouts(now, app::kTraditionalReadouts, expected, QStringLiteral("no diameter"));
+        const auto ropeClass
+            = traditional::RopeClass(*rankIn(app::kTraditionalDiameterLists, m_traditionalPick->list));
+        const std::optional<traditional::Readouts> shownNow = traditional::lookup(ropeClass,
+            m_traditionalPick->row, choiceIn<traditional::Grade>(now, app::kTraditionalGradeOptions));
+        if (shownNow) {
+            expected = { shownNow->area, shownNow->weight,
+                shownNow->forces ? shownNow->forces->total : std::string(),
+                shownNow->forces ? shownNow->forces->rope : std::string() };
         }
-        return compareReadouts(now, kBoxes, expected, pick);
+        return compareReadouts(now, app::kTraditionalReadouts, expected, described(*m_traditionalPick));
     }
 
     std::optional<Failure> checkStandardReadouts(const Screen &now) const
     {
-        static constexpr std::array<int, 5> kBoxes { 7, 8, 9, 10, 11 };
-        QStringList expected(5);
-        QString pick = QStringLiteral("no diameter");
-        if (m_standardPick && belongsToClassOnScreen(now, m_standardPick->list)) {
-            const std::optional<int> core = now.selectedAmong(19, 20);
-            const std::optional<int> grade = now.selectedAmong(14, 18);
-            const std::optional<standard::Core> coreNow
-                = core ? std::optional(standard::Core(*core)) : std::nullopt;
-            const std::optional<standard::Grade> gradeNow
-                = grade ? std::optional(standard::Grade(*grade)) : std::nullopt;
-            const int row = m_standardPick->row;
-            standard::Readouts shown;
-            switch (m_standardPick->list) {
-            case 6:
-                shown = standard::lookup(standard::k6x19, row, coreNow, gradeNow);
-                break;
-            case 7:
-                shown = standard::lookup(standard::k6x37, row, coreNow, gradeNow);
-                break;
-            case 8:
-                shown = standard::lookup(standard::k6x61, row, coreNow, gradeNow);
-                break;
-            default:
-                shown = standard::lookup(standard::k18x7, row, coreNow, gradeNow);
-                break;
-            }
-            expected = { textOf(shown.naturalFibreWeight), textOf(shown.syntheticFibreWeight),
-                textOf(shown.steelWeight), textOf(shown.fibreBreaking), textOf(shown.steelBreaking) };
-            pick = QStringLiteral("Combo%1 row %2").arg(m_standardPick->list).arg(row);
-        }
-        return compareReadouts(now, kBoxes, expected, pick);
+        if (allEmpty(now, app::kStandardReadouts))
+            return std::nullopt;
+        std::array<std::string, app::kStandardReadouts.size()> expected;
+        if (!m_standardPick || !belongsToClassOnScreen(now, *m_standardPick))
+            return compareReadouts(now, app::kStandardReadouts, expected, QStringLiteral("no diameter"));
+        const auto ropeClass
+            = standard::RopeClass(*rankIn(app::kStandardDiameterLists, m_standardPick->list));
+        const standard::Readouts shownNow = standard::lookup(ropeClass, m_standardPick->row,
+            choiceIn<standard::Core>(now, app::kCoreOptions),
+            choiceIn<standard::Grade>(now, app::kStandardGradeOptions));
+        expected = { shownNow.naturalFibreWeight.value_or(std::string()),
+            shownNow.syntheticFibreWeight.value_or(std::string()),
+            shownNow.steelWeight.value_or(std::string()), shownNow.fibreBreaking.value_or(std::string()),
+            shownNow.steelBreaking.value_or(std::string()) };
+        return compareReadouts(now, app::kStandardReadouts, expected, described(*m_standardPick));
     }
 
     // A result box is empty on white, a number on white or "重选钢丝绳" on red; what it shows is
-    // what a press would show now, and it is empty once an input of its check has changed.
-    std::optional<Failure> checkResult(const Screen &now, int box, const common::Verdict &verdict,
-        std::string (*format)(double), bool inputChanged) const
+    // what a press would show now, and it is empty once an input of its check has changed. Until
+    // the window first colours it, a box's default colour counts as white.
+    static std::optional<Failure> checkResult(const Screen &now, int box, bool inputChanged)
     {
-        const QString &shown = now.text(box);
-        const QColor colour = now.backgrounds.at(std::size_t(box));
+        const std::string &text = now.texts.at(std::size_t(box));
+        const std::optional<common::Rgb> &colour = now.backgrounds.at(std::size_t(box));
+        const bool white = !colour || *colour == kWhite;
         const auto failure = [&](const QString &what) {
             return Failure {
                 QStringLiteral("result"),
-                QStringLiteral("Text%1 shows %2 on %3: %4").arg(box).arg(quoted(shown), colour.name(), what)
+                QStringLiteral("Text%1 shows %2 on %3: %4").arg(box).arg(inQuotes(text), shown(colour), what)
             };
         };
-        if (shown.isEmpty()) {
-            if (colour != kWhite && colour != m_startBackground)
-                return failure(QStringLiteral("an empty result is white"));
-            return std::nullopt;
-        }
+        if (text.empty())
+            return white ? std::nullopt : std::optional(failure(QStringLiteral("an empty result is white")));
         if (inputChanged)
             return failure(QStringLiteral("an input of its check changed since the last press"));
-        if (shown == kTooWeak) {
+        const bool traditional = box == app::kTraditionalResult;
+        const common::Verdict verdict = traditional ? traditionalVerdict(now) : standardVerdict(now);
+        if (text == kTooWeak) {
             if (colour != kRed)
                 return failure(QStringLiteral("the warning is on red"));
             if (!std::holds_alternative<common::TooWeak>(verdict))
                 return failure(QStringLiteral("a press now would not warn"));
             return std::nullopt;
         }
-        if (colour != kWhite)
+        if (!white)
             return failure(QStringLiteral("a factor is on white"));
         const auto *passed = std::get_if<common::Passed>(&verdict);
-        if (!passed || QString::fromStdString(format(passed->factor)) != shown)
+        const std::string due = passed
+            ? (traditional ? common::formatGeneral : common::formatTwoDecimals)(passed->factor)
+            : std::string();
+        if (!passed || due != text)
             return failure(QStringLiteral("a press now would show %1")
-                               .arg(passed ? quoted(QString::fromStdString(format(passed->factor)))
-                                           : QStringLiteral("no factor")));
+                               .arg(passed ? inQuotes(due) : QStringLiteral("no factor")));
         return std::nullopt;
     }
 
-    std::unique_ptr<app::Form1> m_form;
     Tally *m_tally;
-    bool m_exposed = false;
-    std::array<QRadioButton *, 23> m_options {};
-    std::array<QComboBox *, 11> m_combos {};
-    std::array<QLineEdit *, 14> m_texts {};
-    std::array<QPushButton *, 3> m_commands {};
-    QColor m_startBackground;
-    Screen m_last;
     std::optional<Picked> m_traditionalPick;
     std::optional<Picked> m_standardPick;
     bool m_traditionalChanged = false;
     bool m_standardChanged = false;
-    bool m_pickFailed = false;
 };
-
-// Plays the actions on a fresh window; the index of the first action after which a rule is
-// broken, with what broke.
-struct Outcome {
-    std::size_t failedAt = 0;
-    std::optional<Failure> failure;
-};
-
-inline Outcome play(std::span<const Action> actions)
-{
-    Session session;
-    if (!session.exposed())
-        return { 0, Failure { QStringLiteral("window"), QStringLiteral("the window was never shown") } };
-    for (std::size_t i = 0; i < actions.size(); ++i)
-        if (std::optional<Failure> failure = session.perform(actions[i]))
-            return { i, failure };
-    return {};
-}
 
 // Random actions of every kind a person may do, with what they type drawn from numbers,
 // purposes, the texts people paste and plain junk.
@@ -609,23 +588,23 @@ public:
     }
 
     // Picks only from lists that are enabled and hold items, as a person can.
-    Action next(const Session &window)
+    Action next(const Screen &screen)
     {
         const int roll = below(100);
         if (roll < 22)
-            return click(1 + below(22));
+            return click(1 + below(int(kOptions) - 1));
         if (roll < 54) {
             // A diameter list more often than a purpose list: most picks are of a rope.
             std::vector<int> enabled;
             const bool diameter = below(10) < 7;
-            for (int n : { 1, 2, 3, 5, 6, 7, 8, 9, 10 })
-                if (window.combo(n)->isEnabled() && ((n == 5 || n == 10) != diameter))
+            for (int n = 1; n < int(kLists); ++n)
+                if (screen.listEnabled.at(std::size_t(n)) && itemCount(n) > 0 && isPurposeList(n) != diameter)
                     enabled.push_back(n);
             if (enabled.empty())
-                enabled = { 5, 10 };
+                enabled = { app::kTraditionalPurpose, app::kStandardPurpose };
             const int list = enabled.at(std::size_t(below(int(enabled.size()))));
             const Verb verb = below(100) == 0 ? Verb::PopupPick : Verb::Pick;
-            return pick(list, below(window.combo(list)->count()), verb);
+            return pick(list, below(itemCount(list)), verb);
         }
         if (roll < 86) {
             auto [number, list] = field();
@@ -638,82 +617,248 @@ public:
                 return edit(Verb::Enter, number, list);
             if (how < 20)
                 return edit(Verb::Undo, number, list);
-            return edit(how < 60 ? Verb::Retype : Verb::Type, number, list,
-                shortText((number == 5 && !list) || number == 12));
+            return edit(how < 60 ? Verb::Retype : Verb::Type, number, list, shortText(!list));
         }
         // Mostly the button that is enabled, as a person would; now and then the greyed one.
-        const int enabled = window.command(1)->isEnabled() ? 1 : 2;
-        return press(below(5) == 0 ? 3 - enabled : enabled);
+        const int enabled = screen.commandEnabled[app::kTraditionalCommand] ? app::kTraditionalCommand
+                                                                            : app::kStandardCommand;
+        const int other
+            = enabled == app::kTraditionalCommand ? app::kStandardCommand : app::kTraditionalCommand;
+        return press(below(5) == 0 ? other : enabled);
     }
 
 private:
     int below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(m_random); }
+
+    static bool isPurposeList(int n) { return n == app::kTraditionalPurpose || n == app::kStandardPurpose; }
 
     // Mostly the force boxes and purpose lists; now and then a diameter list's edit field.
     std::pair<int, bool> field()
     {
         const int roll = below(20);
         if (roll < 5)
-            return { 5, false };
+            return { app::kTraditionalForce, false };
         if (roll < 10)
-            return { 12, false };
+            return { app::kStandardForce, false };
         if (roll < 14)
-            return { 5, true };
+            return { app::kTraditionalPurpose, true };
         if (roll < 18)
-            return { 10, true };
-        static constexpr std::array<int, 8> kDiameterLists { 1, 2, 3, 4, 6, 7, 8, 9 };
-        return { kDiameterLists.at(std::size_t(below(8))), true };
+            return { app::kStandardPurpose, true };
+        constexpr auto kTraditional = app::kTraditionalDiameterLists.size();
+        const auto k = std::size_t(below(int(kTraditional + app::kStandardDiameterLists.size())));
+        return { k < kTraditional ? app::kTraditionalDiameterLists.at(k)
+                                  : app::kStandardDiameterLists.at(k - kTraditional),
+            true };
     }
 
     // A force box gets a number more often than a list does.
-    QString shortText(bool force)
+    std::string shortText(bool force)
     {
-        static const QStringList kOdd { "1e999", "-1e999", "inf", "nan", "-0", "1e-320", "２０００", "2000kg",
-            "2,000", "3,5", "-200", "+5", "0", "0.0", "1e5", "1E-3", " 12 ", "\t7", "12e", "e5", ".5", "5.",
-            "0x10", "钢丝绳受力", "吨", "１２.５", "1 000", "2000 kg", "φ20", "4.9e-324",
-            "1.7976931348623157e308", "-", ".", "+", "e", "00012", "1e+2", "1d3", "∞", "NaN", "Infinity" };
-        static const QStringList kPieces { "0", "1", "2", "3", "5", "7", "9", ".", "-", "+", "e", "E", " ",
-            ",", "kg", "钢", "绳", "２", "０", "φ", "(", ")", "\t", "吨", "10" };
+        static constexpr std::array<std::string_view, 41> kOdd { "1e999", "-1e999", "inf", "nan", "-0",
+            "1e-320", "２０００", "2000kg", "2,000", "3,5", "-200", "+5", "0", "0.0", "1e5", "1E-3", " 12 ",
+            "\t7", "12e", "e5", ".5", "5.", "0x10", "钢丝绳受力", "吨", "１２.５", "1 000", "2000 kg", "φ20",
+            "4.9e-324", "1.7976931348623157e308", "-", ".", "+", "e", "00012", "1e+2", "1d3", "∞", "NaN",
+            "Infinity" };
+        static constexpr std::array<std::string_view, 25> kPieces { "0", "1", "2", "3", "5", "7", "9", ".",
+            "-", "+", "e", "E", " ", ",", "kg", "钢", "绳", "２", "０", "φ", "(", ")", "\t", "吨", "10" };
         const int roll = below(100);
         if (roll < (force ? 60 : 40))
             return number();
         if (roll < 55)
-            return app::qtText(common::kPurposes.at(std::size_t(below(int(common::kPurposes.size())))).text);
+            return std::string(common::kPurposes.at(std::size_t(below(int(common::kPurposes.size())))).text);
         if (roll < 75)
-            return kOdd.at(below(int(kOdd.size())));
-        QString junk;
+            return std::string(kOdd.at(std::size_t(below(int(kOdd.size())))));
+        std::string junk;
         for (int i = 1 + below(8); i > 0; --i)
-            junk += kPieces.at(below(int(kPieces.size())));
+            junk += kPieces.at(std::size_t(below(int(kPieces.size()))));
         return junk;
     }
 
     // A force or factor a person might enter: whole or with decimals, now and then tiny or huge.
-    QString number()
+    std::string number()
     {
         const int roll = below(10);
         if (roll < 5)
-            return QString::number(1 + below(5000));
-        if (roll < 8)
-            return QString::number(below(100000) / 100.0, 'f', 2);
+            return std::to_string(1 + below(5000));
+        if (roll < 8) {
+            const int cents = below(100000);
+            return std::to_string(cents / 100) + '.' + char('0' + cents / 10 % 10) + char('0' + cents % 10);
+        }
         if (roll < 9)
-            return QString::number(below(20));
-        return QStringLiteral("%1e%2").arg(1 + below(9)).arg(below(700) - 350);
+            return std::to_string(below(20));
+        const int digit = 1 + below(9);
+        const int exponent = below(700) - 350;
+        return std::to_string(digit) + 'e' + std::to_string(exponent);
     }
 
     // Thousands of characters, as from a careless paste.
-    QString longText()
+    std::string longText()
     {
-        static const QStringList kUnits { "9", "0", "1", "钢丝绳", "２", "1e", ".", " ", "-" };
+        static constexpr std::array<std::string_view, 9> kUnits { "9", "0", "1", "钢丝绳", "２", "1e", ".",
+            " ", "-" };
         const int count = 500 + below(5000);
         const int roll = below(4);
         if (roll == 0)
-            return QStringLiteral("1") + QString(count, QLatin1Char('0'));
+            return '1' + std::string(std::size_t(count), '0');
         if (roll == 1)
-            return QStringLiteral("0.") + QString(count, QLatin1Char('0')) + QStringLiteral("1");
-        return kUnits.at(below(int(kUnits.size()))).repeated(count / 3 + 1);
+            return "0." + std::string(std::size_t(count), '0') + '1';
+        const std::string_view unit = kUnits.at(std::size_t(below(int(kUnits.size()))));
+        std::string text;
+        for (int i = count / 3 + 1; i > 0; --i)
+            text += unit;
+        return text;
     }
 
     std::mt19937_64 m_random;
 };
+
+// Rope 6×19＋1 φ6.2 at 140 kg/mm2 (breaking force 1700), force 200, "井架提升6": 8.5 shown.
+inline const std::vector<Action> kShowing8_5 {
+    click(1),
+    click(5),
+    pick(1, 0),
+    edit(Verb::Retype, 5, false, "200"),
+    edit(Verb::Retype, 5, true, "井架提升6"),
+    press(1),
+};
+
+// Faults planted behind the window's back once it shows 8.5, each with the rule that must
+// catch it and a part of what it must say: the control ("Text1"), and the text or "red" put in it.
+inline void addPlantedFaultRows()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("area of another rope") << "Text1"
+                                          << "99"
+                                          << "read-out"
+                                          << "Combo1 row 0";
+    QTest::newRow("a weight with no diameter picked") << "Text9"
+                                                      << "152"
+                                                      << "read-out"
+                                                      << "no diameter";
+    QTest::newRow("factor on red") << "Text6"
+                                   << "red"
+                                   << "result"
+                                   << "factor is on white";
+    QTest::newRow("factor a press would not give") << "Text6"
+                                                   << "9"
+                                                   << "result"
+                                                   << "a press now would show \"8.5\"";
+    QTest::newRow("factor kept after the force changed") << "Text5"
+                                                         << "200 "
+                                                         << "result"
+                                                         << "changed since the last press";
+    QTest::newRow("empty result on red") << "Text13"
+                                         << "red"
+                                         << "result"
+                                         << "empty result is white";
+}
+
+// Plays the actions on a fresh window; the index of the first action after which a rule is
+// broken, with what broke.
+struct Outcome {
+    std::size_t failedAt = 0;
+    std::optional<Failure> failure;
+};
+
+// A driver plays actions on one fresh window: Driver(Tally *), ready(), screen() (as after the
+// last action) and perform(action) (the action, then every rule).
+template <typename Driver> Outcome play(std::span<const Action> actions)
+{
+    Driver window;
+    if (!window.ready())
+        return { 0, Failure { QStringLiteral("window"), QStringLiteral("the window was never shown") } };
+    for (std::size_t i = 0; i < actions.size(); ++i)
+        if (std::optional<Failure> failure = window.perform(actions[i]))
+            return { i, failure };
+    return {};
+}
+
+// The fewest actions on a fresh window that still break the same rule, as numbered lines.
+template <typename Driver>
+QString shortestReproduction(
+    const std::vector<Action> &actions, const QString &rule, std::chrono::seconds time)
+{
+    const std::vector<Action> shortest = shrink(
+        actions,
+        [&rule](const std::vector<Action> &candidate) {
+            const Outcome outcome = play<Driver>(candidate);
+            return outcome.failure && outcome.failure->rule == rule;
+        },
+        std::chrono::steady_clock::now() + time);
+    QString report = QStringLiteral("%1 actions reproduce it on a fresh window:\n").arg(shortest.size());
+    for (std::size_t i = 0; i < shortest.size(); ++i)
+        report += QStringLiteral("  %1. %2\n").arg(i + 1).arg(describe(shortest[i]));
+    const Outcome replayed = play<Driver>(shortest);
+    return report
+        + (replayed.failure ? QStringLiteral("then the %1 rule breaks: %2")
+                                  .arg(replayed.failure->rule, replayed.failure->detail)
+                            : QStringLiteral("(the replay did not fail again)"));
+}
+
+// ROPECALC_SEED and ROPECALC_ACTIONS choose another session.
+struct Settings {
+    std::uint64_t seed = 20261209;
+    int actions = 0;
+};
+
+inline Settings settingsFromEnvironment(int defaultActions)
+{
+    Settings settings;
+    bool ok = false;
+    const std::uint64_t seed = qEnvironmentVariable("ROPECALC_SEED").toULongLong(&ok);
+    if (ok)
+        settings.seed = seed;
+    const int count = qEnvironmentVariableIntValue("ROPECALC_ACTIONS", &ok);
+    settings.actions = ok && count > 0 ? count : defaultActions;
+    return settings;
+}
+
+struct Report {
+    int performed = 0;
+    int windows = 0;
+    double seconds = 0;
+    Tally tally;
+    QString failure; // empty when every rule held
+};
+
+// The actions are spread over windows opened one after another, each used for up to a few
+// hundred actions, so that the window as it opens (every list enabled, nothing chosen) gets
+// its share. A failure is reported with the fewest actions that still reproduce it.
+template <typename Driver> Report run(const Settings &settings, std::chrono::seconds shrinkTime)
+{
+    Generator generator(settings.seed);
+    std::mt19937_64 lengths(settings.seed);
+    Report report;
+    const auto start = std::chrono::steady_clock::now();
+    while (report.performed < settings.actions) {
+        const int length = std::min(
+            settings.actions - report.performed, std::uniform_int_distribution<int>(1, 400)(lengths));
+        Driver window(&report.tally);
+        ++report.windows;
+        if (!window.ready()) {
+            report.failure = QStringLiteral("the window was never shown");
+            return report;
+        }
+        std::vector<Action> done;
+        for (int i = 0; i < length; ++i) {
+            done.push_back(generator.next(window.screen()));
+            ++report.performed;
+            if (const std::optional<Failure> failure = window.perform(done.back())) {
+                report.failure = QStringLiteral("seed %1, window %2, action %3 broke the %4 rule: %5\n")
+                                     .arg(settings.seed)
+                                     .arg(report.windows)
+                                     .arg(done.size())
+                                     .arg(failure->rule, failure->detail)
+                    + shortestReproduction<Driver>(done, failure->rule, shrinkTime);
+                return report;
+            }
+        }
+    }
+    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return report;
+}
 
 } // namespace session
