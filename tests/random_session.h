@@ -861,4 +861,22 @@ template <typename Driver> Report run(const Settings &settings, std::chrono::sec
     return report;
 }
 
+// The test function of both sessions: the session with its figures, and every outcome of a
+// press reached, so that the session proves something about results.
+template <typename Driver> void playRandomSession(int defaultActions, std::chrono::seconds shrinkTime)
+{
+    const Settings settings = settingsFromEnvironment(defaultActions);
+    qInfo("seed %llu, %d actions (ROPECALC_SEED, ROPECALC_ACTIONS)",
+        static_cast<unsigned long long>(settings.seed), settings.actions);
+    const Report report = run<Driver>(settings, shrinkTime);
+    if (!report.failure.isEmpty())
+        QFAIL(qPrintable(report.failure));
+    qInfo("%d actions on %d windows in %.1f s, %.0f actions per second", report.performed, report.windows,
+        report.seconds, report.performed / report.seconds);
+    const Tally &tally = report.tally;
+    qInfo("presses: %d factors, %d red warnings, %d messages, %d on a disabled button", tally.factors,
+        tally.warnings, tally.messages, tally.disabled);
+    QVERIFY(tally.reachedEveryOutcome());
+}
+
 } // namespace session

@@ -195,18 +195,7 @@ void TestRandomSession::rulesCatchPlantedFaults()
 
 void TestRandomSession::randomSession()
 {
-    const session::Settings settings = session::settingsFromEnvironment(kDefaultActions);
-    qInfo("seed %llu, %d actions (ROPECALC_SEED, ROPECALC_ACTIONS)",
-        static_cast<unsigned long long>(settings.seed), settings.actions);
-    const session::Report report = session::run<ModelSession>(settings, kShrinkTime);
-    if (!report.failure.isEmpty())
-        QFAIL(qPrintable(report.failure));
-    qInfo("%d actions on %d windows in %.1f s, %.0f actions per second", report.performed, report.windows,
-        report.seconds, report.performed / report.seconds);
-    const session::Tally &tally = report.tally;
-    qInfo("presses: %d factors, %d red warnings, %d messages, %d on a disabled button", tally.factors,
-        tally.warnings, tally.messages, tally.disabled);
-    QVERIFY(tally.reachedEveryOutcome());
+    session::playRandomSession<ModelSession>(kDefaultActions, kShrinkTime);
 }
 
 QTEST_GUILESS_MAIN(TestRandomSession)
