@@ -302,8 +302,10 @@ constexpr const ControlSpec *specOf(Ref ref)
 
 constexpr std::string_view captionOf(Ref ref)
 {
-    const ControlSpec *row = specOf(ref);
-    return row != nullptr ? row->caption : std::string_view {};
+    for (const ControlSpec &row : kControls)
+        if (row.kind == ref.kind && row.number == ref.number)
+            return row.caption;
+    return {};
 }
 
 constexpr int highestNumber(Kind kind)
