@@ -14,18 +14,15 @@ namespace {
 
 void enableOnlyDiameterList(Form1 &form, int list)
 {
-    for (const auto &lists : { kTraditionalDiameterLists, kStandardDiameterLists })
-        for (int n : lists)
-            form.setEnabled(combo(n), n == list);
+    for (int n : kDiameterLists)
+        form.setEnabled(combo(n), n == list);
 }
 
 // Emptying the breaking forces (Text4, Text10, Text11) empties each method's result through
 // their change handlers.
 void emptyReadouts(Form1 &form)
 {
-    for (int n : kTraditionalReadouts)
-        form.setText(n, {});
-    for (int n : kStandardReadouts)
+    for (int n : kReadouts)
         form.setText(n, {});
 }
 

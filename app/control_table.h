@@ -265,6 +265,19 @@ inline constexpr int kStandardCommand = 2;
 
 inline constexpr std::array<int, 2> kResults { kTraditionalResult, kStandardResult };
 
+template <std::size_t N, std::size_t M>
+constexpr std::array<int, N + M> joined(const std::array<int, N> &first, const std::array<int, M> &second)
+{
+    std::array<int, N + M> both {};
+    std::copy(first.begin(), first.end(), both.begin());
+    std::copy(second.begin(), second.end(), both.begin() + N);
+    return both;
+}
+
+// Both methods' lists and read-outs, traditional first, as a class pick goes through them.
+inline constexpr auto kDiameterLists = joined(kTraditionalDiameterLists, kStandardDiameterLists);
+inline constexpr auto kReadouts = joined(kTraditionalReadouts, kStandardReadouts);
+
 // The purpose lists offer the first entries of the purpose table: the traditional list all
 // eight, the standard list all but "载人升降14" (which its check still recognises when typed).
 struct PurposeListSpec {

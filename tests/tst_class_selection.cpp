@@ -11,8 +11,8 @@
 namespace {
 
 constexpr std::array kClassOptions { 1, 2, 3, 4, 10, 11, 12, 13 };
-constexpr std::array kDiameterLists { 1, 2, 3, 4, 6, 7, 8, 9 };
-constexpr std::array kReadouts { 1, 2, 3, 4, 7, 8, 9, 10, 11 };
+using app::kDiameterLists;
+using app::kReadouts;
 
 void presetChecked(ModelWindow &w, int option)
 {

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr std::array kDiameterLists { 1, 2, 3, 4, 6, 7, 8, 9 };
-constexpr std::array kReadouts { 1, 2, 3, 4, 7, 8, 9, 10, 11 };
+using app::kDiameterLists;
+using app::kReadouts;
 
 // A user sees a reply within about 100 ms as instant; a pick must stay far below that, so that
 // it never adds up to a felt delay.

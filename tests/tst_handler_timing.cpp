@@ -7,6 +7,7 @@
 
 #include <QSet>
 #include <QtTest>
+#include <algorithm>
 
 using app::combo;
 using app::option;
@@ -17,6 +18,8 @@ class TestHandlerTiming : public QObject {
 
 private slots:
     void bindingsAreNamedForTheirControlAndEvent();
+    void groupsStandWhereTheirNamesSay_data();
+    void groupsStandWhereTheirNamesSay();
     void selectRunsClick_data();
     void selectRunsClick();
     void selectionMovesWithinFrameOnly();
@@ -56,6 +59,60 @@ void TestHandlerTiming::bindingsAreNamedForTheirControlAndEvent()
     for (const char *none : { "Combo4_Click", "Text1_Change", "Text6_Change", "Text9_Change", "Text13_Change",
              "Combo1_Change", "Combo9_Change" })
         QVERIFY2(!names.contains(QLatin1String(none)), none);
+}
+
+void TestHandlerTiming::groupsStandWhereTheirNamesSay_data()
+{
+    QTest::addColumn<QList<int>>("members");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("style");
+    const auto list = [](const auto &group) { return QList<int>(group.begin(), group.end()); };
+    const auto add
+        = [](const char *name, const QList<int> &members, app::Kind kind, int frame, app::Style style) {
+              QTest::newRow(name) << members << int(kind) << frame << int(style);
+          };
+    using app::Kind;
+    using app::Style;
+    add("traditional classes", list(app::kTraditionalClassOptions), Kind::Option, 2, Style::Plain);
+    add("traditional grades", list(app::kTraditionalGradeOptions), Kind::Option, 3, Style::Plain);
+    add("traditional diameter lists", list(app::kTraditionalDiameterLists), Kind::Combo, 4, Style::Plain);
+    add("traditional read-outs", list(app::kTraditionalReadouts), Kind::Text, 5, Style::ReadOnly);
+    add("standard classes", list(app::kStandardClassOptions), Kind::Option, 8, Style::Plain);
+    add("standard grades", list(app::kStandardGradeOptions), Kind::Option, 9, Style::Plain);
+    add("standard grade labels", list(app::kStandardGradeLabels), Kind::Label, 9, Style::Plain);
+    add("standard diameter lists", list(app::kStandardDiameterLists), Kind::Combo, 10, Style::Plain);
+    add("weights", QList<int> { 7, 8, 9 }, Kind::Text, 11, Style::ReadOnly);
+    add("cores", list(app::kCoreOptions), Kind::Option, 12, Style::Plain);
+    add("breaking forces", QList<int> { app::kFibreBreaking, app::kSteelBreaking }, Kind::Text, 12,
+        Style::ReadOnly);
+    add("work types", list(app::kWorkOptions), Kind::Option, 13, Style::Plain);
+}
+
+// Each named group holds the controls of one kind in one frame, in the order they stand
+// (left to right, or top to bottom), which is the order of the classes, grades and columns the
+// handlers take them for; the read-outs are the read-only boxes.
+void TestHandlerTiming::groupsStandWhereTheirNamesSay()
+{
+    QFETCH(QList<int>, members);
+    QFETCH(int, kind);
+    QFETCH(int, frame);
+    QFETCH(int, style);
+    const app::ControlSpec *previous = nullptr;
+    for (int n : members) {
+        const app::ControlSpec *row = app::specOf({ app::Kind(kind), n });
+        QVERIFY2(row != nullptr, qPrintable(QString::number(n)));
+        QCOMPARE(row->parent.number, frame);
+        QCOMPARE(int(row->style), style);
+        if (previous != nullptr)
+            QVERIFY2(row->left > previous->left || row->top > previous->top, qPrintable(QString::number(n)));
+        previous = row;
+    }
+    const int boxes
+        = int(std::count_if(app::kControls.begin(), app::kControls.end(), [](const app::ControlSpec &row) {
+              return row.kind == app::Kind::Text && row.style == app::Style::ReadOnly;
+          }));
+    QCOMPARE(boxes, int(app::kReadouts.size()));
 }
 
 void TestHandlerTiming::selectRunsClick_data()
