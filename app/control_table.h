@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string_view>
 
 // The window's controls as data: kind, number, containing frame, caption, rectangle in twips
@@ -264,6 +266,15 @@ inline constexpr int kStandardResult = 13;
 inline constexpr int kStandardCommand = 2;
 
 inline constexpr std::array<int, 2> kResults { kTraditionalResult, kStandardResult };
+
+// The position of the control numbered `number` within a group, if it is one of it.
+constexpr std::optional<std::size_t> rankIn(std::span<const int> group, int number)
+{
+    for (std::size_t k = 0; k < group.size(); ++k)
+        if (group[k] == number)
+            return k;
+    return std::nullopt;
+}
 
 template <std::size_t N, std::size_t M>
 constexpr std::array<int, N + M> joined(const std::array<int, N> &first, const std::array<int, M> &second)

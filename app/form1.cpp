@@ -24,14 +24,6 @@ constexpr auto kOptionFrames = [] {
     return frames;
 }();
 
-template <std::size_t N> std::optional<std::size_t> rankIn(const std::array<int, N> &group, int number)
-{
-    for (std::size_t k = 0; k < N; ++k)
-        if (group[k] == number)
-            return k;
-    return std::nullopt;
-}
-
 } // namespace
 
 std::vector<std::string_view> itemsOf(int combo)
@@ -41,9 +33,10 @@ std::vector<std::string_view> itemsOf(int combo)
         for (const traditional::Row &row : traditional::tableOf(traditional::RopeClass(*rank)).rows)
             items.push_back(row.item);
     } else if (const auto rank = rankIn(kStandardDiameterLists, combo)) {
-        const auto ropeClass = standard::RopeClass(*rank);
-        for (std::size_t row = 0; row < standard::rowCount(ropeClass); ++row)
-            items.push_back(standard::itemOf(ropeClass, row));
+        standard::withTable(standard::RopeClass(*rank), [&items](auto rows) {
+            for (const auto &row : rows)
+                items.push_back(row.item);
+        });
     }
     for (const PurposeListSpec &list : kPurposeLists)
         if (list.combo == combo)
@@ -99,13 +92,10 @@ void Form1::type(Ref field, std::string_view text)
             setText(field.number, text);
         return;
     }
-    ControlState &list = at(field);
-    if (list.text == text)
+    if (!update(field, &ControlState::text, std::string(text)))
         return;
-    list.text = text;
     if (text.empty())
-        list.item = -1;
-    changed(field);
+        update(field, &ControlState::item, -1);
     raise(field, Event::Change);
 }
 
@@ -128,12 +118,8 @@ std::optional<std::size_t> Form1::selectedIn(std::span<const int> group) const
 void Form1::setText(int box, std::string_view text)
 {
     const Ref ref { Kind::Text, box };
-    ControlState &written = at(ref);
-    if (written.text == text)
-        return;
-    written.text = text;
-    changed(ref);
-    raise(ref, Event::Change);
+    if (update(ref, &ControlState::text, std::string(text)))
+        raise(ref, Event::Change);
 }
 
 // Only the user's typing runs a list's change handler.
@@ -157,37 +143,33 @@ void Form1::setChecked(int option)
     for (int other = 1; other < int(kOptionFrames.size()); ++other)
         if (other != option && kOptionFrames.at(std::size_t(other)) == frame)
             clear(other);
-    at(ref).checked = true;
-    changed(ref);
+    update(ref, &ControlState::checked, true);
     raise(ref, Event::Click);
 }
 
 void Form1::clear(int option)
 {
-    const Ref ref { Kind::Option, option };
-    if (!checked(option))
-        return;
-    at(ref).checked = false;
-    changed(ref);
+    update(Ref { Kind::Option, option }, &ControlState::checked, false);
 }
 
 void Form1::setEnabled(Ref control, bool enabled)
 {
-    ControlState &flagged = at(control);
-    if (flagged.enabled == enabled)
-        return;
-    flagged.enabled = enabled;
-    changed(control);
+    update(control, &ControlState::enabled, enabled);
 }
 
 void Form1::setBackground(int box, common::Rgb colour)
 {
-    const Ref ref { Kind::Text, box };
-    ControlState &coloured = at(ref);
-    if (coloured.background == colour)
-        return;
-    coloured.background = colour;
-    changed(ref);
+    update(Ref { Kind::Text, box }, &ControlState::background, std::optional(colour));
+}
+
+template <typename T> bool Form1::update(Ref control, T ControlState::*property, T value)
+{
+    T &held = at(control).*property;
+    if (held == value)
+        return false;
+    held = std::move(value);
+    changed(control);
+    return true;
 }
 
 void Form1::raise(Ref control, Event event)

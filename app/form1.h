@@ -90,6 +90,12 @@ public:
     bool checked(int option) const { return state(Ref { Kind::Option, option }).checked; }
     // The position within `group` of its selected option button, if one is.
     std::optional<std::size_t> selectedIn(std::span<const int> group) const;
+    // The same as the choice it stands for: the group's buttons are in the order of T's values.
+    template <typename T> std::optional<T> choiceIn(std::span<const int> group) const
+    {
+        const std::optional<std::size_t> rank = selectedIn(group);
+        return rank ? std::optional(T(*rank)) : std::nullopt;
+    }
     void setText(int box, std::string_view text);
     void clearList(int combo);
     void setChecked(int option);
@@ -101,6 +107,8 @@ public:
 private:
     ControlState &at(Ref control);
     void changed(Ref control) { m_view.stateChanged(control); }
+    // Sets one property of a control and tells the view, if the value is new; whether it was.
+    template <typename T> bool update(Ref control, T ControlState::*property, T value);
     void raise(Ref control, Event event);
 
     View &m_view;

@@ -16,13 +16,6 @@ void emptyLists(Form1 &form)
         form.clearList(n);
 }
 
-template <typename T, std::size_t N>
-std::optional<T> choiceIn(const Form1 &form, const std::array<int, N> &group)
-{
-    const std::optional<std::size_t> rank = form.selectedIn(group);
-    return rank ? std::optional(T(*rank)) : std::nullopt;
-}
-
 } // namespace
 
 // A new grade invalidates every read-out: the user picks the diameter again.
@@ -57,12 +50,12 @@ void pickSteelCore(Form1 &form)
 void lookUpStandard(Form1 &form, std::size_t rank)
 {
     clearResult(form, kStandardResult);
-    const std::optional<standard::Core> core = choiceIn<standard::Core>(form, kCoreOptions);
+    const std::optional<standard::Core> core = form.choiceIn<standard::Core>(kCoreOptions);
     if (!core)
         return;
     const standard::Readouts shown
         = standard::lookup(standard::RopeClass(rank), form.item(kStandardDiameterLists.at(rank)), core,
-            choiceIn<standard::Grade>(form, kStandardGradeOptions));
+            form.choiceIn<standard::Grade>(kStandardGradeOptions));
     const auto write = [&form](int box, const std::optional<std::string> &value) {
         form.setText(box, value.value_or(std::string()));
     };
@@ -78,8 +71,8 @@ void lookUpStandard(Form1 &form, std::size_t rank)
 
 void checkStandard(Form1 &form)
 {
-    const standard::Choices choices { choiceIn<standard::RopeClass>(form, kStandardClassOptions),
-        choiceIn<standard::Core>(form, kCoreOptions), choiceIn<standard::WorkType>(form, kWorkOptions) };
+    const standard::Choices choices { form.choiceIn<standard::RopeClass>(kStandardClassOptions),
+        form.choiceIn<standard::Core>(kCoreOptions), form.choiceIn<standard::WorkType>(kWorkOptions) };
     const common::Verdict verdict
         = standard::check(form.text(text(kFibreBreaking)), form.text(text(kSteelBreaking)),
             form.text(text(kStandardForce)), form.text(combo(kStandardPurpose)), choices);

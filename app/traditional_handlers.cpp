@@ -23,10 +23,9 @@ void pickTraditionalGrade(Form1 &form)
 void lookUpTraditional(Form1 &form, std::size_t rank)
 {
     clearResult(form, kTraditionalResult);
-    const std::optional<std::size_t> grade = form.selectedIn(kTraditionalGradeOptions);
     const std::optional<traditional::Readouts> shown
         = traditional::lookup(traditional::RopeClass(rank), form.item(kTraditionalDiameterLists.at(rank)),
-            grade ? std::optional(traditional::Grade(*grade)) : std::nullopt);
+            form.choiceIn<traditional::Grade>(kTraditionalGradeOptions));
     if (!shown)
         return;
     form.setText(kTraditionalReadouts[0], shown->area);

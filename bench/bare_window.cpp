@@ -74,8 +74,10 @@ int main(int argc, char *argv[])
     }
     for (std::size_t k = 0; k < app::kStandardDiameterLists.size(); ++k) {
         QComboBox *combo = list(app::kStandardDiameterLists.at(k));
-        for (std::size_t row = 0; row < standard::rowCount(standard::RopeClass(k)); ++row)
-            combo->addItem(text(standard::itemOf(standard::RopeClass(k), row)));
+        standard::withTable(standard::RopeClass(k), [combo](auto rows) {
+            for (const auto &row : rows)
+                combo->addItem(text(row.item));
+        });
         combo->setCurrentIndex(-1);
     }
     for (const app::PurposeListSpec &purposes : app::kPurposeLists) {

@@ -53,17 +53,7 @@ Readouts lookup(
 
 Readouts lookup(RopeClass ropeClass, int row, std::optional<Core> core, std::optional<Grade> grade)
 {
-    switch (ropeClass) {
-    case RopeClass::C6x19:
-        return lookup(k6x19, row, core, grade);
-    case RopeClass::C6x37:
-        return lookup(k6x37, row, core, grade);
-    case RopeClass::C6x61:
-        return lookup(k6x61, row, core, grade);
-    case RopeClass::C18x7:
-        break;
-    }
-    return lookup(k18x7, row, core, grade);
+    return withTable(ropeClass, [&](auto table) { return lookup(table, row, core, grade); });
 }
 
 } // namespace standard

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -193,34 +192,20 @@ constexpr bool madeWith(RopeClass ropeClass, Core core)
     return ropeClass != RopeClass::C18x7 || core == Core::Fibre;
 }
 
-// The diameters of a class's list, one per table row.
-constexpr std::size_t rowCount(RopeClass ropeClass)
+// Calls `use` with the class's own table, one row per item of its diameter list.
+template <typename Use> constexpr decltype(auto) withTable(RopeClass ropeClass, Use &&use)
 {
     switch (ropeClass) {
     case RopeClass::C6x19:
-        return k6x19.size();
+        return use(std::span<const SixStrandRow>(k6x19));
     case RopeClass::C6x37:
-        return k6x37.size();
+        return use(std::span<const SixStrandRow>(k6x37));
     case RopeClass::C6x61:
-        return k6x61.size();
+        return use(std::span<const SixStrandRow>(k6x61));
     case RopeClass::C18x7:
         break;
     }
-    return k18x7.size();
-}
-constexpr std::string_view itemOf(RopeClass ropeClass, std::size_t row)
-{
-    switch (ropeClass) {
-    case RopeClass::C6x19:
-        return k6x19.at(row).item;
-    case RopeClass::C6x37:
-        return k6x37.at(row).item;
-    case RopeClass::C6x61:
-        return k6x61.at(row).item;
-    case RopeClass::C18x7:
-        break;
-    }
-    return k18x7.at(row).item;
+    return use(std::span<const EighteenStrandRow>(k18x7));
 }
 
 } // namespace standard

@@ -282,12 +282,6 @@ std::optional<T> choiceIn(const Screen &screen, const std::array<int, N> &group)
     return std::nullopt;
 }
 
-template <std::size_t N> std::optional<std::size_t> rankIn(const std::array<int, N> &group, int number)
-{
-    const auto *found = std::find(group.begin(), group.end(), number);
-    return found != group.end() ? std::optional(std::size_t(found - group.begin())) : std::nullopt;
-}
-
 // What each "计  算" would say about the screen.
 inline common::Verdict traditionalVerdict(const Screen &screen)
 {
@@ -402,9 +396,9 @@ private:
                     .arg(inQuotes(after.lists.at(list)))
                     .arg(action.row)
                     .arg(qt(item)) };
-        if (rankIn(app::kTraditionalDiameterLists, action.number))
+        if (app::rankIn(app::kTraditionalDiameterLists, action.number))
             m_traditionalPick = Picked { action.number, action.row };
-        else if (rankIn(app::kStandardDiameterLists, action.number))
+        else if (app::rankIn(app::kStandardDiameterLists, action.number))
             m_standardPick = Picked { action.number, action.row };
         return std::nullopt;
     }
@@ -502,7 +496,7 @@ private:
         if (!m_traditionalPick || !belongsToClassOnScreen(now, *m_traditionalPick))
             return compareReadouts(now, app::kTraditionalReadouts, expected, QStringLiteral("no diameter"));
         const auto ropeClass
-            = traditional::RopeClass(*rankIn(app::kTraditionalDiameterLists, m_traditionalPick->list));
+            = traditional::RopeClass(*app::rankIn(app::kTraditionalDiameterLists, m_traditionalPick->list));
         const std::optional<traditional::Readouts> shownNow = traditional::lookup(ropeClass,
             m_traditionalPick->row, choiceIn<traditional::Grade>(now, app::kTraditionalGradeOptions));
         if (shownNow) {
@@ -521,7 +515,7 @@ private:
         if (!m_standardPick || !belongsToClassOnScreen(now, *m_standardPick))
             return compareReadouts(now, app::kStandardReadouts, expected, QStringLiteral("no diameter"));
         const auto ropeClass
-            = standard::RopeClass(*rankIn(app::kStandardDiameterLists, m_standardPick->list));
+            = standard::RopeClass(*app::rankIn(app::kStandardDiameterLists, m_standardPick->list));
         const standard::Readouts shownNow = standard::lookup(ropeClass, m_standardPick->row,
             choiceIn<standard::Core>(now, app::kCoreOptions),
             choiceIn<standard::Grade>(now, app::kStandardGradeOptions));
