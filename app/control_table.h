@@ -20,6 +20,9 @@ inline constexpr int kClientHeight = 6314;
 
 enum class Kind { Frame, Label, Option, Combo, Text, Command };
 inline constexpr std::size_t kKindCount = 6;
+// What a control's name begins with, by kind: "Frame7", "Combo10".
+inline constexpr std::array<std::string_view, kKindCount> kKindNames { "Frame", "Label", "Option", "Combo",
+    "Text", "Command" };
 
 // A control by kind and number; number 0 is the window itself.
 struct Ref {

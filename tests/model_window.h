@@ -37,12 +37,11 @@ public:
     QString listText(int n) const { return qt(m_form.text(app::combo(n))); }
     bool checked(int n) const { return m_form.checked(n); }
     bool enabled(app::Ref control) const { return m_form.state(control).enabled; }
-    std::optional<common::Rgb> background(int n) const { return m_form.state(app::text(n)).background; }
     // A box's colour by name, so that rows and failures read plainly: "white", "red", "default"
     // for the toolkit's own, or else its three components.
     QString colour(int n) const
     {
-        const std::optional<common::Rgb> rgb = background(n);
+        const std::optional<common::Rgb> rgb = m_form.state(app::text(n)).background;
         if (!rgb)
             return QStringLiteral("default");
         if (*rgb == common::kResultWhite)
@@ -107,9 +106,7 @@ public:
 private:
     void stateChanged(app::Ref control) override
     {
-        static constexpr std::array<const char *, app::kKindCount> kinds { "Frame", "Label", "Option",
-            "Combo", "Text", "Command" };
-        changes << QLatin1String(kinds.at(std::size_t(control.kind))) + QString::number(control.number);
+        changes << qt(app::kKindNames.at(std::size_t(control.kind))) + QString::number(control.number);
     }
     void showMessage(std::string_view text) override
     {

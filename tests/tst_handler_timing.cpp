@@ -42,12 +42,10 @@ private slots:
 // take a change only where the user's typing means something (the purpose lists).
 void TestHandlerTiming::bindingsAreNamedForTheirControlAndEvent()
 {
-    static constexpr std::array<const char *, app::kKindCount> kinds { "Frame", "Label", "Option", "Combo",
-        "Text", "Command" };
     QSet<QString> names;
     for (const app::Binding &binding : app::kBindings) {
         const QString name = ModelWindow::qt(binding.name);
-        const QString expected = QLatin1String(kinds.at(std::size_t(binding.control.kind)))
+        const QString expected = ModelWindow::qt(app::kKindNames.at(std::size_t(binding.control.kind)))
             + QString::number(binding.control.number)
             + (binding.event == app::Event::Click ? QStringLiteral("_Click") : QStringLiteral("_Change"));
         QCOMPARE(name, expected);

@@ -56,9 +56,7 @@ protected:
 
 QString objectNameOf(Kind kind, int number)
 {
-    static constexpr std::array<const char *, app::kKindCount> kindNames { "Frame", "Label", "Option",
-        "Combo", "Text", "Command" };
-    return QLatin1String(kindNames.at(std::size_t(kind))) + QString::number(number);
+    return qtText(app::kKindNames.at(std::size_t(kind))) + QString::number(number);
 }
 
 // An editable list whose items never change and where only a pick from the list is a pick:
