@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/control_table.h"
+
+// Every control of the Windows window has a fixed ID, so that automation tools, screen readers'
+// scripts and tests find it as the Qt build finds a widget by name: the kind's thousand plus the
+// control's number ("Option14" is 3014, "Text13" is 5013).
+namespace winview {
+
+constexpr int controlId(app::Ref control)
+{
+    return 1000 * (int(control.kind) + 1) + control.number;
+}
+
+// The control an ID stands for, if it is one of ours.
+constexpr std::optional<app::Ref> controlOf(int id)
+{
+    const int kind = id / 1000 - 1;
+    const int number = id % 1000;
+    if (kind < 0 || kind >= int(app::kKindCount) || number < 1
+        || number > app::highestNumber(app::Kind(kind)))
+        return std::nullopt;
+    return app::Ref { app::Kind(kind), number };
+}
+
+static_assert(controlId(app::frame(7)) == 1007 && controlId(app::label(30)) == 2030);
+static_assert(controlId(app::option(14)) == 3014 && controlId(app::combo(10)) == 4010);
+static_assert(controlId(app::text(13)) == 5013 && controlId(app::command(2)) == 6002);
+
+} // namespace winview

@@ -1,0 +1,492 @@
+#include "app/win32/window.h"
+
+#include "app/win32/control_ids.h"
+#include "app/win32/win_text.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <initguid.h>
+#include <oleacc.h>
+#include <utility>
+
+namespace winview {
+
+using app::Kind;
+using app::Ref;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"ropecalc.Form1";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed border, close box only
+constexpr DWORD kWindowExStyle = 0;
+constexpr int kDialogPoints = 9;
+constexpr int kListLines = 10; // items a dropped-down list shows at once
+
+int pixels(int twips, UINT dpi)
+{
+    return MulDiv(twips, int(dpi), 1440);
+}
+
+// Where a control's frame begins inside the client area, in twips: frames nest, the window's
+// controls all being children of the window itself.
+POINT originOf(Ref container)
+{
+    POINT origin {};
+    for (const app::ControlSpec *row = app::specOf(container); row != nullptr;
+         row = app::specOf(row->parent)) {
+        origin.x += row->left;
+        origin.y += row->top;
+    }
+    return origin;
+}
+
+bool takesFocus(Kind kind)
+{
+    return kind != Kind::Frame && kind != Kind::Label;
+}
+
+// The order the controls are made in, which is their z-order: the controls that take the focus
+// in tab order, so that Tab follows the design's tab indexes; each label right before the first
+// control it names, where a screen reader looks for an input's name; then the frames, under
+// their contents.
+std::vector<const app::ControlSpec *> creationOrder()
+{
+    std::vector<const app::ControlSpec *> focusable;
+    for (const app::ControlSpec &row : app::kControls)
+        if (takesFocus(row.kind))
+            focusable.push_back(&row);
+    std::ranges::sort(focusable, {}, &app::ControlSpec::tabIndex);
+
+    std::vector<const app::ControlSpec *> order;
+    const auto placed
+        = [&order](const app::ControlSpec *row) { return std::ranges::find(order, row) != order.end(); };
+    for (const app::ControlSpec *row : focusable) {
+        const Ref ref { row->kind, row->number };
+        const auto naming = std::ranges::find(app::kNamedBy, ref, &app::NamedBy::control);
+        if (naming != app::kNamedBy.end() && naming->by.kind == Kind::Label
+            && !placed(app::specOf(naming->by)))
+            order.push_back(app::specOf(naming->by));
+        order.push_back(row);
+    }
+    for (Kind last : { Kind::Label, Kind::Frame })
+        for (const app::ControlSpec &row : app::kControls)
+            if (row.kind == last && !placed(&row))
+                order.push_back(&row);
+    return order;
+}
+
+std::wstring nameOf(const app::NamedBy &row)
+{
+    const auto trimmed = [](std::string_view caption) {
+        const auto first = caption.find_first_not_of(' ');
+        return first == std::string_view::npos
+            ? std::string_view {}
+            : caption.substr(first, caption.find_last_not_of(' ') - first + 1);
+    };
+    std::string name(trimmed(app::captionOf(row.by)));
+    if (row.also.number != 0)
+        name.append(" ").append(trimmed(app::captionOf(row.also)));
+    return wide(name);
+}
+
+std::wstring textOf(HWND control)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(control, text.data(), int(text.size()))));
+    return text;
+}
+
+} // namespace
+
+Window::Window(HINSTANCE instance)
+    : m_form(*this)
+{
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof(WNDCLASSEXW);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // the arrow
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+    windowClass.lpszClassName = kClassName;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    RegisterClassExW(&windowClass);
+
+    // An owned window gets no taskbar button of its own; its owner is never shown.
+    m_owner
+        = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    CreateWindowExW(kWindowExStyle, kClassName, wide(app::kWindowCaption).c_str(), kWindowStyle,
+        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, m_owner, nullptr, instance, this);
+    buildControls(instance);
+    nameControls();
+    layOut(GetDpiForWindow(m_window));
+}
+
+Window::~Window()
+{
+    if (m_annotations != nullptr)
+        m_annotations->Release();
+    if (m_window != nullptr)
+        DestroyWindow(m_window);
+    DestroyWindow(m_owner);
+    DeleteObject(m_font);
+    for (const auto &[colour, brush] : m_brushes)
+        DeleteObject(brush);
+}
+
+HWND Window::control(Ref ref) const
+{
+    return ref.number == 0 && ref.kind == Kind::Frame
+        ? m_window
+        : m_controls.at(std::size_t(ref.kind)).at(std::size_t(ref.number));
+}
+
+void Window::buildControls(HINSTANCE instance)
+{
+    for (std::size_t kind = 0; kind < app::kKindCount; ++kind)
+        m_controls.at(kind).resize(std::size_t(app::highestNumber(Kind(kind))) + 1);
+    for (const app::ControlSpec *row : creationOrder()) {
+        const wchar_t *className = L"BUTTON";
+        DWORD style = WS_CHILD | WS_VISIBLE;
+        DWORD exStyle = 0;
+        switch (row->kind) {
+        case Kind::Frame:
+            style |= BS_GROUPBOX;
+            break;
+        case Kind::Label:
+            className = L"STATIC";
+            style |= SS_NOPREFIX | (row->style == app::Style::Centred ? SS_CENTER : SS_LEFT);
+            break;
+        case Kind::Option:
+            // Not an auto button: the model decides what is selected, and the view shows it.
+            style |= BS_RADIOBUTTON;
+            break;
+        case Kind::Combo:
+            className = L"COMBOBOX";
+            style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
+            break;
+        case Kind::Text:
+            className = L"EDIT";
+            style |= ES_AUTOHSCROLL | (row->style == app::Style::ReadOnly ? ES_READONLY : 0);
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        case Kind::Command:
+            style |= BS_PUSHBUTTON;
+            break;
+        }
+        // Every control that takes the focus is a tab stop and a group of its own; the arrow keys
+        // move within an option frame (translate).
+        if (takesFocus(row->kind))
+            style |= WS_TABSTOP | WS_GROUP;
+        const Ref ref { row->kind, row->number };
+        HWND made = CreateWindowExW(exStyle, className, wide(row->caption).c_str(), style, 0, 0, 0, 0,
+            m_window, reinterpret_cast<HMENU>(INT_PTR(controlId(ref))), instance, nullptr);
+        m_controls.at(std::size_t(row->kind)).at(std::size_t(row->number)) = made;
+        if (row->kind == Kind::Option)
+            SetWindowSubclass(made, optionProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        if (row->kind == Kind::Combo)
+            for (std::string_view item : m_form.items(row->number))
+                SendMessageW(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+    }
+}
+
+// What a screen reader announces for each control without a caption of its own. Where the
+// system offers no annotation service, the labels before the inputs still name them.
+void Window::nameControls()
+{
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+            reinterpret_cast<void **>(&m_annotations))))
+        return;
+    for (const app::NamedBy &row : app::kNamedBy)
+        m_annotations->SetHwndPropStr(
+            control(row.control), DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, nameOf(row).c_str());
+}
+
+// The design is in twips; at `dpi` a twip is dpi/1440 pixels, and the dialog font is 9 points.
+void Window::layOut(UINT dpi)
+{
+    HFONT font = CreateFontW(-MulDiv(kDialogPoints, int(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+        GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+        L"宋体");
+    HDC dc = GetDC(m_window);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(m_window, dc);
+
+    for (const app::ControlSpec &row : app::kControls) {
+        const POINT origin = originOf(row.parent);
+        int top = pixels(origin.y + row.top, dpi);
+        int height = pixels(row.height, dpi);
+        if (row.kind == Kind::Label && height < metrics.tmHeight) {
+            // The design's labels are lower than a line of the font; a label grows about its
+            // middle, so that its text stays where the design puts it, and whole.
+            top -= (metrics.tmHeight - height) / 2;
+            height = metrics.tmHeight;
+        }
+        HWND made = control(Ref { row.kind, row.number });
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (row.kind == Kind::Combo) {
+            // A combo box is as high as its field plus its list; the field keeps the design's
+            // height, less its border (the font sets the field's height, so this comes after).
+            SendMessageW(
+                made, CB_SETITEMHEIGHT, WPARAM(-1), height - 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi) - 2);
+            height += kListLines * metrics.tmHeight;
+        }
+        SetWindowPos(made, nullptr, pixels(origin.x + row.left, dpi), top, pixels(row.width, dpi), height,
+            SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    DeleteObject(m_font);
+    m_font = font;
+
+    RECT frame { 0, 0, pixels(app::kClientWidth, dpi), pixels(app::kClientHeight, dpi) };
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
+    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<Window *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr ? self->handleMessage(message, wParam, lParam)
+                           : DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A radio button that takes the focus by Tab tells its parent it was clicked; here only a click,
+// Space or an arrow key selects, as in the other front end.
+LRESULT CALLBACK Window::optionProc(
+    HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR self)
+{
+    if (message != WM_SETFOCUS)
+        return DefSubclassProc(button, message, wParam, lParam);
+    Window &window = *reinterpret_cast<Window *>(self);
+    window.m_focusing = true;
+    const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+    window.m_focusing = false;
+    return result;
+}
+
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH brush = boxColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_DPICHANGED: {
+        layOut(HIWORD(wParam));
+        const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(m_window, nullptr, suggested->left, suggested->top, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        if (m_annotations != nullptr)
+            for (const app::NamedBy &row : app::kNamedBy)
+                m_annotations->ClearHwndProps(
+                    control(row.control), DWORD(OBJID_CLIENT), CHILDID_SELF, &PROPID_ACC_NAME, 1);
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        m_window = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+// The user's input, and nothing else, reaches the window's model:
+// - selecting an option button: BN_CLICKED from a click or Space, and the arrow keys within a
+//   frame (translate); a click on the selected button selects nothing new;
+// - picking a list item: CBN_SELENDOK, when the user picks by mouse or Enter, or CBN_SELCHANGE
+//   with the list closed, from the arrow keys; not CBN_SELCHANGE while the arrow keys go
+//   through the open list;
+// - typing: EN_CHANGE of a box and CBN_EDITCHANGE of a list's field;
+// - pressing a button: BN_CLICKED, or Enter while it has the focus.
+// The model's own writes raise the same notifications; they come while m_writing is set and are
+// no input. The control is shown again from the model afterwards, in case it took no input.
+void Window::command(int id, int code)
+{
+    if (m_writing != 0)
+        return;
+    if (id == IDOK) {
+        // Enter: a dialog presses its focused button and nothing else, least of all a list's.
+        const HWND focused = GetFocus();
+        for (int n = 1; n < int(m_controls.at(std::size_t(Kind::Command)).size()); ++n)
+            if (focused == control(app::command(n)))
+                m_form.press(n);
+        return;
+    }
+    const std::optional<Ref> ref = controlOf(id);
+    if (!ref)
+        return;
+    const int n = ref->number;
+    HWND source = control(*ref);
+    switch (ref->kind) {
+    case Kind::Option:
+        if (code == BN_CLICKED && !m_focusing) {
+            m_form.select(n);
+            for (int other = 1; other < int(m_controls.at(std::size_t(Kind::Option)).size()); ++other)
+                showOption(other);
+        }
+        return;
+    case Kind::Combo:
+        if (code == CBN_SELENDOK
+            || (code == CBN_SELCHANGE && !SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0)))
+            m_form.pick(n, int(SendMessageW(source, CB_GETCURSEL, 0, 0)));
+        else if (code == CBN_EDITCHANGE)
+            m_form.type(app::combo(n), utf8(textOf(source)));
+        else if (code != CBN_SELENDCANCEL)
+            return;
+        showList(n);
+        return;
+    case Kind::Text:
+        if (code == EN_CHANGE) {
+            m_form.type(app::text(n), utf8(textOf(source)));
+            showBox(n);
+        }
+        return;
+    case Kind::Command:
+        if (code == BN_CLICKED)
+            m_form.press(n);
+        return;
+    default:
+        return;
+    }
+}
+
+bool Window::translate(MSG &message)
+{
+    if (message.message == WM_KEYDOWN && moveWithinGroup(message.hwnd, message.wParam))
+        return true;
+    return IsDialogMessageW(m_window, &message) != FALSE;
+}
+
+// The arrow keys on an option button select the next enabled button of its frame, round.
+bool Window::moveWithinGroup(HWND focused, WPARAM key)
+{
+    if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN)
+        return false;
+    const std::vector<HWND> &options = m_controls.at(std::size_t(Kind::Option));
+    const auto found = std::ranges::find(options, focused);
+    if (focused == nullptr || found == options.end())
+        return false;
+    const Ref frame = app::specOf(app::option(int(found - options.begin())))->parent;
+    std::vector<int> group;
+    for (const app::ControlSpec &row : app::kControls)
+        if (row.kind == Kind::Option && row.parent == frame)
+            group.push_back(row.number);
+    const auto at = std::size_t(std::ranges::find(group, int(found - options.begin())) - group.begin());
+    const bool forward = key == VK_RIGHT || key == VK_DOWN;
+    for (std::size_t step = 1; step < group.size(); ++step) {
+        const int next = group.at((at + (forward ? step : group.size() - step)) % group.size());
+        if (IsWindowEnabled(control(app::option(next)))) {
+            SetFocus(control(app::option(next)));
+            m_form.select(next);
+            for (int other : group)
+                showOption(other);
+            break;
+        }
+    }
+    return true;
+}
+
+// A result box in the colour the model gave it; a read-out white like the other boxes, though
+// the system would draw a read-only box grey.
+HBRUSH Window::boxColour(HWND box, HDC dc)
+{
+    const std::vector<HWND> &texts = m_controls.at(std::size_t(Kind::Text));
+    const auto found = std::ranges::find(texts, box);
+    if (box == nullptr || found == texts.end() || !IsWindowEnabled(box))
+        return nullptr;
+    const app::ControlState &state = m_form.state(app::text(int(found - texts.begin())));
+    if (state.background) {
+        const common::Rgb colour = *state.background;
+        HBRUSH &brush = m_brushes[{ colour.red, colour.green, colour.blue }];
+        if (brush == nullptr)
+            brush = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+        SetBkColor(dc, RGB(colour.red, colour.green, colour.blue));
+        return brush;
+    }
+    if ((GetWindowLongW(box, GWL_STYLE) & ES_READONLY) == 0)
+        return nullptr;
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+}
+
+void Window::stateChanged(Ref ref)
+{
+    switch (ref.kind) {
+    case Kind::Option:
+        showOption(ref.number);
+        return;
+    case Kind::Combo:
+        showList(ref.number);
+        return;
+    case Kind::Text:
+        showBox(ref.number);
+        return;
+    default:
+        EnableWindow(control(ref), m_form.state(ref).enabled);
+        return;
+    }
+}
+
+void Window::showOption(int n)
+{
+    const app::ControlState &state = m_form.state(app::option(n));
+    HWND button = control(app::option(n));
+    ++m_writing;
+    EnableWindow(button, state.enabled);
+    const WPARAM check = state.checked ? BST_CHECKED : BST_UNCHECKED;
+    if (WPARAM(SendMessageW(button, BM_GETCHECK, 0, 0)) != check)
+        SendMessageW(button, BM_SETCHECK, check, 0);
+    --m_writing;
+}
+
+void Window::showList(int n)
+{
+    const app::ControlState &state = m_form.state(app::combo(n));
+    HWND list = control(app::combo(n));
+    ++m_writing;
+    EnableWindow(list, state.enabled);
+    if (SendMessageW(list, CB_GETCURSEL, 0, 0) != state.item)
+        SendMessageW(list, CB_SETCURSEL, WPARAM(state.item), 0);
+    if (const std::wstring text = wide(state.text); textOf(list) != text)
+        SetWindowTextW(list, text.c_str());
+    --m_writing;
+}
+
+void Window::showBox(int n)
+{
+    const app::ControlState &state = m_form.state(app::text(n));
+    HWND box = control(app::text(n));
+    ++m_writing;
+    EnableWindow(box, state.enabled);
+    if (const std::wstring text = wide(state.text); textOf(box) != text)
+        SetWindowTextW(box, text.c_str());
+    --m_writing;
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+// MessageBoxW disables the window while it is open, so no input reaches the model meanwhile.
+void Window::showMessage(std::string_view text)
+{
+    MessageBoxW(m_window, wide(text).c_str(), wide(app::kWindowCaption).c_str(), MB_OK);
+}
+
+} // namespace winview

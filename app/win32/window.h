@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/control_table.h"
+#include "app/form1.h"
+
+#include <array>
+#include <map>
+#include <tuple>
+#include <windows.h>
+
+struct IAccPropServices;
+
+// The calculator window on the Win32 API: the system's standard controls built from the control
+// table, each with its fixed ID (control_ids.h), showing the state the window's model holds and
+// reporting to it only what the user does (window.cpp says which notification counts as which
+// input). Laid out in twips, turned into pixels at the window's DPI, and again when it changes.
+namespace winview {
+
+class Window final : private app::View {
+public:
+    explicit Window(HINSTANCE instance);
+    ~Window();
+    Window(const Window &) = delete;
+    Window &operator=(const Window &) = delete;
+
+    HWND handle() const { return m_window; }
+    app::Form1 &form() { return m_form; }
+    // Keyboard navigation of a dialog: true if the message was used and must not be dispatched.
+    bool translate(MSG &message);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK optionProc(
+        HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void buildControls(HINSTANCE instance);
+    void nameControls();
+    void layOut(UINT dpi);
+    HWND control(app::Ref ref) const;
+
+    void command(int id, int code);
+    bool moveWithinGroup(HWND focused, WPARAM key);
+    HBRUSH boxColour(HWND box, HDC dc);
+
+    void stateChanged(app::Ref control) override;
+    void showMessage(std::string_view text) override;
+    void showOption(int n);
+    void showList(int n);
+    void showBox(int n);
+
+    app::Form1 m_form;
+    HWND m_owner = nullptr; // hidden, so that the window has no taskbar button of its own
+    HWND m_window = nullptr;
+    HFONT m_font = nullptr;
+    std::array<std::vector<HWND>, app::kKindCount> m_controls; // by kind, then number
+    std::map<std::tuple<int, int, int>, HBRUSH> m_brushes; // a result box's colours
+    IAccPropServices *m_annotations = nullptr;
+    int m_writing = 0; // the model's writes under way, whose notifications are no input
+    bool m_focusing = false; // an option button taking the focus, which is no click
+};
+
+} // namespace winview
