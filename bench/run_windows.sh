@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Measures the Windows build's start-up against a bare Win32 window of the same size and
+# controls (bench/bare_win32_window.cpp), under Wine, in one run, the two programs taking turns:
+# the wall time from launch to the program's first visible top-level window, and on to the
+# program's first being idle with its window painted (information only). bench/map_time.cpp
+# takes both: it starts the program with CreateProcessW, polls for the window every
+# millisecond, waits with WaitForInputIdle, then closes the window with WM_CLOSE. Each sample is
+# one run of the launcher, so both programs pay Wine's process start alike. Prints every
+# figure, the medians and the ratio, and exits with status 1 if the calculator takes more than
+# 1.10 times the bare window's time to its visible window (2 when something fails to build or
+# run).
+#
+# Usage: bash bench/run_windows.sh [rounds]     (11 rounds by default; BENCH_ROUNDS works too)
+# ROPECALC_EXE=PATH measures that program in the calculator's place and builds no calculator
+# (ROPECALC_EXE=build-bench-windows/bare_win32_window.exe measures the bare window against itself).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+rounds=${1:-${BENCH_ROUNDS:-11}}
+max_ratio=1.10
+
+# The tools, by the file each package installs.
+tools=(/usr/bin/cmake:cmake /usr/bin/x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix
+    /usr/lib/wine/wine64:wine64 /usr/bin/Xvfb:xvfb)
+missing=()
+for entry in "${tools[@]}"; do
+    [ -x "${entry%%:*}" ] || missing+=("${entry#*:}")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "Please install: ${missing[*]} (CMake, mingw-w64 g++ with POSIX threads, 64-bit Wine, Xvfb)" >&2
+        exit 2
+    fi
+    sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+work=$(mktemp -d /tmp/ropecalc-bench-windows.XXXXXX)
+prefix=$root/build-bench-windows/wine
+xvfb_pid=
+server_started=
+cleanup() {
+    [ -n "$server_started" ] && WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Runs a build step quietly, showing its output only when it fails.
+quietly() {
+    "$@" >"$work/log" 2>&1 || {
+        cat "$work/log" >&2
+        echo "failed: $*" >&2
+        exit 2
+    }
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+if [ -z "${ROPECALC_EXE:-}" ]; then
+    quietly cmake --preset windows
+    quietly cmake --build --preset windows --target ropecalc -j"$jobs"
+    product=build-windows/app/win32/ropecalc.exe
+else
+    product=$ROPECALC_EXE
+fi
+quietly cmake -S bench/windows -B build-bench-windows -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
+quietly cmake --build build-bench-windows -j"$jobs"
+[ -f "$product" ] || { echo "no program at $product" >&2; exit 2; }
+
+# Wine's drive Z: is the root of the file system.
+windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
+declare -A program=([bare]=$(windows_path build-bench-windows/bare_win32_window.exe)
+    [product]=$(windows_path "$product"))
+launcher=$(windows_path build-bench-windows/map_time.exe)
+
+# A display of our own at 96 dpi, as the window's design, no window manager, and one clean
+# environment for both programs.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
+run_env=(env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY=":$(cat "$work/display")" WINEPREFIX="$prefix")
+
+# The bench's own prefix, made once, and a wine server that stays up for the whole run, so that no
+# sample pays for starting it (any server an interrupted run left behind in it is ended first).
+quietly "${run_env[@]}" bash scripts/wine_prefix.sh "$prefix"
+"${run_env[@]}" /usr/lib/wine/wineserver -k 2>/dev/null || true
+"${run_env[@]}" /usr/lib/wine/wineserver -p
+server_started=yes
+
+# One sample, left in $work/sample: ms to the visible window, ms to the first idle moment.
+sample() {
+    local status=0
+    "${run_env[@]}" bash scripts/wine_run.sh "$launcher" "${program[$1]}" >"$work/sample" 2>"$work/error" ||
+        status=$?
+    if [ "$status" -ne 0 ] || ! [ -s "$work/sample" ]; then
+        cat "$work/error" >&2
+        echo "$1: the launcher failed with status $status" >&2
+        exit 2
+    fi
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+echo "bare:    build-bench-windows/bare_win32_window.exe ($(stat -c %s build-bench-windows/bare_win32_window.exe) bytes)"
+echo "product: $product ($(stat -c %s "$product") bytes, built $(date -u -r "$product" '+%Y-%m-%d %H:%M UTC'))"
+if [ -z "${ROPECALC_EXE:-}" ] && command -v git >/dev/null 2>&1 && git rev-parse --git-dir >/dev/null 2>&1; then
+    changes=$(git status --porcelain -- app common standard traditional | wc -l)
+    echo "source:  commit $(git log -1 --format='%h %cs') with $changes changed or new files in app, common, standard, traditional"
+fi
+echo "wine:    $(/usr/lib/wine/wine64 --version), display :$(cat "$work/display")"
+echo
+
+# One run of each first, uncounted, so that neither pays alone for filling the caches (Wine's
+# DLLs, fonts and registry among them).
+sample bare
+sample product
+
+printf '%-6s %-8s %12s %12s\n' round program visible_ms idle_ms
+for round in $(seq "$rounds"); do
+    for name in bare product; do
+        sample "$name"
+        read -r to_visible to_idle <"$work/sample"
+        printf '%-6s %-8s %12s %12s\n' "$round" "$name" "$to_visible" "$to_idle"
+        echo "$name $to_visible $to_idle" >>"$work/figures"
+    done
+done
+
+column_median() { awk -v n="$1" -v c="$2" '$1 == n { print $c }' "$work/figures" | median; }
+declare -A visible idle
+for name in bare product; do
+    visible[$name]=$(column_median "$name" 2)
+    idle[$name]=$(column_median "$name" 3)
+done
+
+echo
+echo "medians of $rounds rounds        bare      product    ratio   target"
+status=0
+report() { # label, bare, product, target or "-"
+    local ratio verdict=""
+    ratio=$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.3f", b / a }')
+    if [ "$4" != - ]; then
+        if awk -v r="$ratio" -v t="$4" 'BEGIN { exit !(r <= t) }'; then
+            verdict="<= $4 met"
+        else
+            verdict="<= $4 MISSED"
+            status=1
+        fi
+    fi
+    printf '%-26s %10s %12s %8s   %s\n' "$1" "$2" "$3" "$ratio" "$verdict"
+}
+report "ms to the visible window" "${visible[bare]}" "${visible[product]}" "$max_ratio"
+report "ms to idle, painted" "${idle[bare]}" "${idle[product]}" -
+if [ "$status" -ne 0 ]; then
+    echo "The Windows start-up target is missed."
+else
+    echo "The Windows start-up target is met."
+fi
+exit "$status"
