@@ -286,6 +286,29 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (HBRUSH brush = boxColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
+    case WM_ACTIVATE:
+        // As a dialog does: the focus comes back to where it was, say after a message box.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_lastFocus = GetFocus();
+        } else if (m_lastFocus != nullptr && IsWindowEnabled(m_lastFocus)) {
+            SetFocus(m_lastFocus);
+            return 0;
+        }
+        break;
+    case WM_NEXTDLGCTL: {
+        // IsDialogMessage asks for the next control on Tab; a dialog's own procedure would move
+        // the focus, and select a box's text as it enters.
+        const HWND focused = GetFocus();
+        const HWND from = focused != nullptr && IsChild(m_window, focused) ? focused : nullptr;
+        const HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                              : GetNextDlgTabItem(m_window, from, wParam != 0);
+        if (next != nullptr) {
+            SetFocus(next);
+            if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0)
+                SendMessageW(next, EM_SETSEL, 0, -1);
+        }
+        return 0;
+    }
     case WM_DPICHANGED: {
         layOut(HIWORD(wParam));
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);

@@ -58,6 +58,7 @@ private:
     IAccPropServices *m_annotations = nullptr;
     int m_writing = 0; // the model's writes under way, whose notifications are no input
     bool m_focusing = false; // an option button taking the focus, which is no click
+    HWND m_lastFocus = nullptr; // the control that had the focus when the window was left
 };
 
 } // namespace winview

@@ -1,0 +1,516 @@
+// Drives the real ropecalc.exe as a user does, with SendInput clicks, keys and Unicode typing,
+// and reads back what its controls show by their fixed IDs: the start state, the keyboard, one
+// calculation in each method, a message box, a red warning and its reset, a class switch, and
+// which notifications are input.
+// Usage: drive_window ropecalc.exe
+
+#include "app/control_table.h"
+#include "app/win32/control_ids.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+using app::Kind;
+using app::Ref;
+
+int failures = 0;
+int passes = 0;
+
+void expect(bool ok, const char *what)
+{
+    ++(ok ? passes : failures);
+    if (!ok)
+        std::printf("FAIL: %s\n", what);
+}
+
+// Waits for a condition the window reaches once it has handled the input sent before.
+bool eventually(const std::function<bool()> &condition, DWORD milliseconds = 5000)
+{
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(20))
+        if (condition())
+            return true;
+    return condition();
+}
+
+// Lets the window handle what was sent, where nothing visible is to change.
+void settle()
+{
+    Sleep(400);
+}
+
+// A Win32 structure that states its own size, zeroed.
+template <typename T> T sized()
+{
+    T value {};
+    value.cbSize = sizeof(T);
+    return value;
+}
+
+std::string utf8(const std::wstring &text)
+{
+    std::string result(text.size() * 3, '\0');
+    result.resize(std::size_t(WideCharToMultiByte(
+        CP_UTF8, 0, text.data(), int(text.size()), result.data(), int(result.size()), nullptr, nullptr)));
+    return result;
+}
+
+std::wstring wide(std::string_view text)
+{
+    std::wstring result(text.size(), L'\0');
+    result.resize(std::size_t(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), result.data(), int(result.size()))));
+    return result;
+}
+
+class Calculator {
+public:
+    explicit Calculator(const std::wstring &program)
+    {
+        STARTUPINFOW startup {};
+        startup.cb = sizeof(STARTUPINFOW);
+        std::wstring commandLine = L"\"" + program + L"\"";
+        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                &startup, &m_process))
+            return;
+        eventually([this] {
+            m_window = FindWindowW(L"ropecalc.Form1", nullptr);
+            return m_window != nullptr && IsWindowVisible(m_window);
+        });
+    }
+    ~Calculator()
+    {
+        if (m_window != nullptr)
+            PostMessageW(m_window, WM_CLOSE, 0, 0);
+        if (m_process.hProcess != nullptr) {
+            WaitForSingleObject(m_process.hProcess, 5000);
+            CloseHandle(m_process.hThread);
+            CloseHandle(m_process.hProcess);
+        }
+    }
+    Calculator(const Calculator &) = delete;
+    Calculator &operator=(const Calculator &) = delete;
+
+    HWND window() const { return m_window; }
+    HWND item(Ref ref) const { return GetDlgItem(m_window, winview::controlId(ref)); }
+    DWORD exitCode() const
+    {
+        DWORD code = STILL_ACTIVE;
+        if (WaitForSingleObject(m_process.hProcess, 5000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(m_process.hProcess, &code);
+        return code;
+    }
+
+    std::string text(Ref ref) const { return textOf(item(ref)); }
+    static std::string textOf(HWND control)
+    {
+        wchar_t buffer[256] {};
+        SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
+        return utf8(buffer);
+    }
+    bool checked(int option) const
+    {
+        return SendMessageW(item(app::option(option)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    int picked(int combo) const { return int(SendMessageW(item(app::combo(combo)), CB_GETCURSEL, 0, 0)); }
+    bool enabled(Ref ref) const { return IsWindowEnabled(item(ref)) != FALSE; }
+    HWND focus() const
+    {
+        GUITHREADINFO info = sized<GUITHREADINFO>();
+        GetGUIThreadInfo(m_process.dwThreadId, &info);
+        return info.hwndFocus;
+    }
+    // The colour of a box's background, from the screen: right of any text, inside the border.
+    COLORREF background(int box) const
+    {
+        RECT rect {};
+        GetWindowRect(item(app::text(box)), &rect);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, rect.right - 6, (rect.top + rect.bottom) / 2);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+    // The message box the window shows, if one is open.
+    HWND messageBox() const
+    {
+        HWND box = nullptr;
+        while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr)
+            if (GetWindow(box, GW_OWNER) == m_window && IsWindowVisible(box))
+                return box;
+        return nullptr;
+    }
+
+private:
+    PROCESS_INFORMATION m_process {};
+    HWND m_window = nullptr;
+};
+
+void send(INPUT input)
+{
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void clickAt(POINT at)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG((at.x * 65536 + width / 2) / width);
+    input.mi.dy = LONG((at.y * 65536 + height / 2) / height);
+    for (DWORD flags : { MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP }) {
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        send(input);
+    }
+}
+
+// A click `fromRight` pixels left of the control's right edge, or in its middle.
+void click(HWND control, int fromRight = -1)
+{
+    RECT rect {};
+    GetWindowRect(control, &rect);
+    clickAt({ fromRight < 0 ? (rect.left + rect.right) / 2 : rect.right - fromRight,
+        (rect.top + rect.bottom) / 2 });
+}
+
+void key(WORD virtualKey, bool up)
+{
+    INPUT input {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = WORD(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    send(input);
+}
+
+void press(WORD virtualKey, WORD modifier = 0)
+{
+    if (modifier != 0)
+        key(modifier, false);
+    key(virtualKey, false);
+    key(virtualKey, true);
+    if (modifier != 0)
+        key(modifier, true);
+}
+
+void type(std::string_view text)
+{
+    for (wchar_t unit : wide(text)) {
+        INPUT input {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = WORD(unit);
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        send(input);
+        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        send(input);
+    }
+}
+
+// Picks item `index` of an open list with the mouse; the open list is a window of its own.
+void clickItem(HWND combo, int index)
+{
+    HWND list = nullptr;
+    eventually([&] {
+        list = nullptr;
+        while ((list = FindWindowExW(nullptr, list, L"ComboLBox", nullptr)) != nullptr)
+            if (IsWindowVisible(list))
+                return true;
+        return false;
+    });
+    Sleep(100); // placed under its field once shown
+    RECT rect {};
+    GetWindowRect(list, &rect);
+    const int height = int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    clickAt({ (rect.left + rect.right) / 2, rect.top + 1 + height * index + height / 2 });
+}
+
+// The edit field of a list, where the user types.
+HWND fieldOf(HWND combo)
+{
+    return FindWindowExW(combo, nullptr, L"Edit", nullptr);
+}
+
+std::vector<std::string> texts(const Calculator &c, std::initializer_list<int> boxes)
+{
+    std::vector<std::string> shown;
+    for (int box : boxes)
+        shown.push_back(c.text(app::text(box)));
+    return shown;
+}
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// Every control is there with its ID and its kind of system control, as the window starts:
+// enabled, empty, nothing selected; the window has the caption and the design's size at its
+// DPI; each read-out and input comes right after the label that names it.
+void startState(const Calculator &c)
+{
+    wchar_t caption[64] {};
+    GetWindowTextW(c.window(), caption, 64);
+    expect(utf8(caption) == app::kWindowCaption, "window caption");
+    RECT client {};
+    GetClientRect(c.window(), &client);
+    const int dpi = int(GetDpiForWindow(c.window()));
+    expect(client.right == MulDiv(app::kClientWidth, dpi, 1440)
+            && client.bottom == MulDiv(app::kClientHeight, dpi, 1440),
+        "client area is the design's size at the window's DPI");
+    const LONG style = GetWindowLongW(c.window(), GWL_STYLE);
+    expect((style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0 && (style & WS_SYSMENU) != 0,
+        "fixed border with a close box only");
+
+    constexpr const wchar_t *kClasses[]
+        = { L"Button", L"Static", L"Button", L"ComboBox", L"Edit", L"Button" };
+    bool made = true;
+    bool atStart = true;
+    for (const app::ControlSpec &row : app::kControls) {
+        const Ref ref { row.kind, row.number };
+        HWND control = c.item(ref);
+        wchar_t className[32] {};
+        GetClassNameW(control, className, 32);
+        made = made && control != nullptr && lstrcmpiW(className, kClasses[int(row.kind)]) == 0;
+        atStart = atStart && c.enabled(ref) && (row.kind != Kind::Option || !c.checked(row.number))
+            && (row.kind != Kind::Combo || (c.picked(row.number) == -1 && c.text(ref).empty()))
+            && (row.kind != Kind::Text || c.text(ref).empty());
+    }
+    expect(made, "every control has its ID and kind");
+    expect(atStart, "every control starts enabled, empty and unselected");
+    expect(SendMessageW(c.item(app::combo(1)), CB_GETCOUNT, 0, 0) == 21
+            && SendMessageW(c.item(app::combo(4)), CB_GETCOUNT, 0, 0) == 0
+            && SendMessageW(c.item(app::combo(10)), CB_GETCOUNT, 0, 0) == 7,
+        "lists hold their items");
+    bool labelled = true;
+    for (const app::NamedBy &row : app::kNamedBy)
+        if ((row.control.kind == Kind::Text || row.control.kind == Kind::Combo) && row.by.kind == Kind::Label)
+            labelled = labelled && GetWindow(c.item(row.control), GW_HWNDPREV) == c.item(row.by);
+    expect(labelled, "each read-out and input follows its label in z-order");
+}
+
+// Tab goes through the controls in the design's tab order and selects nothing; Shift+Tab back.
+void tabOrder(const Calculator &c)
+{
+    std::vector<const app::ControlSpec *> order;
+    for (const app::ControlSpec &row : app::kControls)
+        if (row.kind != Kind::Frame && row.kind != Kind::Label)
+            order.push_back(&row);
+    std::ranges::sort(order, {}, &app::ControlSpec::tabIndex);
+    click(c.item(app::label(16))); // the window takes the keyboard, no control has the focus
+    bool inOrder = true;
+    for (std::size_t i = 0; i < 12; ++i) {
+        press(VK_TAB);
+        HWND expected = c.item(Ref { order.at(i)->kind, order.at(i)->number });
+        // A list's field takes the focus for its list.
+        inOrder = inOrder
+            && eventually([&] { return c.focus() == expected || GetParent(c.focus()) == expected; }, 2000);
+    }
+    expect(inOrder, "Tab follows the tab indexes");
+    press(VK_TAB, VK_SHIFT);
+    expect(eventually([&] {
+        return GetParent(c.focus()) == c.item(Ref { order.at(10)->kind, order.at(10)->number });
+    }),
+        "Shift+Tab goes back");
+    bool noneSelected = true;
+    for (int option = 1; option <= 9; ++option)
+        noneSelected = noneSelected && !c.checked(option);
+    expect(noneSelected, "taking the focus selects no option button");
+}
+
+// The traditional road: Space and the arrow keys on the class buttons, a click on a grade, a
+// keyboard pick from the open list, a message box, typing, a mouse pick, "计  算".
+void traditionalRoad(const Calculator &c)
+{
+    bool reached = false;
+    for (int i = 0; i < 100 && !reached; ++i) {
+        const HWND before = c.focus();
+        press(VK_TAB);
+        eventually([&] { return c.focus() != before; });
+        reached = c.focus() == c.item(app::option(1));
+    }
+    expect(reached, "Tab reaches 6×19＋1 again");
+    press(VK_SPACE);
+    expect(eventually([&] { return c.checked(1) && c.enabled(app::combo(1)) && !c.enabled(app::combo(2)); }),
+        "Space selects 6×19＋1 and runs its handler");
+    press(VK_RIGHT);
+    expect(eventually([&] {
+        return c.checked(2) && !c.checked(1) && c.enabled(app::combo(2)) && !c.enabled(app::combo(1));
+    }),
+        "an arrow key selects the next class");
+    press(VK_LEFT);
+    expect(eventually([&] { return c.checked(1) && !c.checked(2) && c.enabled(app::combo(1)); }), "and back");
+    click(c.item(app::option(6)));
+    expect(eventually([&] { return c.checked(6); }), "a click selects 155kg/mm2");
+
+    HWND list = c.item(app::combo(1));
+    click(fieldOf(list));
+    press(VK_F4);
+    expect(
+        eventually([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }), "F4 opens the list");
+    for (int i = 0; i < 10; ++i)
+        press(VK_DOWN);
+    settle();
+    expect(
+        c.text(app::text(1)).empty() && c.picked(1) == 9, "arrowing through the open list picks nothing yet");
+    press(VK_RETURN);
+    const std::vector<std::string> road { "151.24", "142.9", "23400", "19890" };
+    expect(eventually([&] {
+        return texts(c, { 1, 2, 3, 4 }) == road;
+    }),
+        "Enter picks φ20.0: 151.24, 142.9, 23400, 19890");
+    expect(eventually([&] {
+        return c.text(app::combo(1)) == "φ20.0" && SendMessageW(list, CB_GETCOUNT, 0, 0) == 21;
+    }),
+        "the pick shows its item");
+
+    click(c.item(app::option(1)));
+    settle();
+    expect(texts(c, { 1, 2, 3, 4 }) == road && c.text(app::combo(1)) == "φ20.0",
+        "clicking the selected class runs nothing");
+
+    click(c.item(app::command(1)));
+    HWND box = nullptr;
+    expect(eventually([&] { return (box = c.messageBox()) != nullptr; }), "no force: a message box");
+    if (box != nullptr) {
+        wchar_t title[64] {};
+        GetWindowTextW(box, title, 64);
+        expect(utf8(title) == app::kWindowCaption, "the message box has the window's caption");
+        std::string message;
+        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t className[32] {};
+            GetClassNameW(child, className, 32);
+            if (lstrcmpiW(className, L"Static") == 0 && IsWindowVisible(child))
+                message += Calculator::textOf(child);
+        }
+        expect(message == "请输入钢丝绳受力", "and asks for the force");
+        if (message != "请输入钢丝绳受力")
+            std::printf("  the message box says \"%s\"\n", message.c_str());
+        int buttons = 0;
+        bool icon = false;
+        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t className[32] {};
+            GetClassNameW(child, className, 32);
+            const LONG style = GetWindowLongW(child, GWL_STYLE);
+            if (IsWindowVisible(child) && lstrcmpiW(className, L"Button") == 0)
+                ++buttons;
+            icon = icon
+                || (IsWindowVisible(child) && lstrcmpiW(className, L"Static") == 0
+                    && (style & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0) != 0);
+        }
+        expect(buttons == 1 && !icon, "with one button and no icon");
+        press(VK_RETURN);
+        expect(eventually([&] { return c.messageBox() == nullptr; }), "Enter closes it");
+    }
+    expect(
+        texts(c, { 1, 2, 3, 4, 6 }) == std::vector<std::string> { "151.24", "142.9", "23400", "19890", "" },
+        "after the message every box keeps what it held");
+
+    click(c.item(app::text(5)));
+    type("2000");
+    expect(eventually([&] { return c.text(app::text(5)) == "2000"; }), "typing into the force box");
+    HWND purposes = c.item(app::combo(5));
+    click(purposes, 8); // the arrow
+    clickItem(purposes, 2);
+    expect(eventually([&] { return c.text(app::combo(5)) == "井架提升6" && c.picked(5) == 2; }),
+        "a mouse pick of 井架提升6");
+    click(c.item(app::command(1)));
+    expect(eventually([&] { return c.text(app::text(6)) == "9.945"; }), "计  算: 19890 ÷ 2000 = 9.945");
+    expect(eventually([&] { return c.background(6) == kWhite; }), "on white");
+
+    click(c.item(app::text(5)));
+    press(VK_END);
+    type("00");
+    expect(eventually([&] { return c.text(app::text(5)) == "200000" && c.text(app::text(6)).empty(); }),
+        "a new force empties the result");
+    click(c.item(app::command(1)));
+    expect(eventually([&] { return c.text(app::text(6)) == "重选钢丝绳" && c.background(6) == kRed; }),
+        "too weak for 200000: 重选钢丝绳 on red");
+    click(c.item(app::text(5)));
+    press(VK_BACK);
+    expect(eventually([&] { return c.text(app::text(6)).empty() && c.background(6) == kWhite; }),
+        "changing the force again empties the result and makes it white");
+
+    // Typing in a diameter list's field, or Enter there, is no pick and adds nothing.
+    click(fieldOf(list));
+    press(VK_END);
+    type("x");
+    press(VK_RETURN);
+    settle();
+    expect(c.text(app::combo(1)) == "φ20.0x" && texts(c, { 1, 2, 3, 4 }) == road
+            && SendMessageW(list, CB_GETCOUNT, 0, 0) == 21 && c.messageBox() == nullptr,
+        "typing and Enter in a list's field look nothing up and add no item");
+}
+
+// A standard class empties the traditional frame and switches the buttons; then the standard
+// road, picking with the arrow keys on the closed list.
+void standardRoad(const Calculator &c)
+{
+    click(c.item(app::option(10)));
+    expect(eventually([&] { return c.checked(10) && !c.checked(1); }),
+        "a standard class clears the traditional one");
+    expect(eventually([&] {
+        return !c.enabled(app::combo(1)) && c.enabled(app::combo(6)) && !c.enabled(app::command(1))
+            && c.enabled(app::command(2));
+    }),
+        "and switches the lists and buttons");
+    expect(eventually([&] {
+        return texts(c, { 1, 2, 3, 4 }) == std::vector<std::string>(4);
+    }),
+        "and empties the traditional read-outs");
+
+    click(c.item(app::option(19)));
+    click(c.item(app::option(15)));
+    expect(eventually([&] { return c.checked(19) && c.checked(15); }), "fibre core, 1570kN/mm2");
+    click(fieldOf(c.item(app::combo(6))));
+    for (int i = 0; i < 3; ++i)
+        press(VK_DOWN);
+    expect(eventually([&] {
+        return texts(c, { 7, 8, 10 }) == std::vector<std::string> { "8.65", "8.42", "12" };
+    }),
+        "the arrow keys on the closed list pick φ5: 8.65, 8.42, 12");
+    click(c.item(app::text(12)));
+    type("200");
+    HWND purposes = c.item(app::combo(10));
+    click(purposes, 8);
+    clickItem(purposes, 2);
+    expect(eventually([&] { return c.text(app::combo(10)) == "井架提升6"; }), "a mouse pick of 井架提升6");
+    click(c.item(app::command(2)));
+    expect(
+        eventually([&] { return c.text(app::text(13)) == "6.12"; }), "计  算: 12 kN over 200 kg gives 6.12");
+}
+
+std::wstring windowsPath(std::wstring path)
+{
+    if (!path.empty() && path.front() == L'/') {
+        std::ranges::replace(path, L'/', L'\\');
+        path = L"Z:" + path;
+    }
+    return path;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv)
+{
+    if (argc != 2) {
+        std::printf("usage: drive_window ropecalc.exe\n");
+        return 2;
+    }
+    {
+        const Calculator calculator(windowsPath(argv[1]));
+        expect(calculator.window() != nullptr, "the window opens");
+        if (calculator.window() == nullptr)
+            return 1;
+        startState(calculator);
+        tabOrder(calculator);
+        traditionalRoad(calculator);
+        standardRoad(calculator);
+        PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
+        expect(calculator.exitCode() == 0, "closing the window ends the program with status 0");
+    }
+    std::printf("%d passed, %d failed\n", passes, failures);
+    return failures == 0 ? 0 : 1;
+}
