@@ -4,7 +4,6 @@
 #include "app/win32/win_text.h"
 
 #include <algorithm>
-#include <commctrl.h>
 #include <initguid.h>
 #include <oleacc.h>
 #include <utility>
@@ -21,6 +20,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kDialogPoints = 9;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
+constexpr UINT kNameControls = WM_APP; // posted at start, to name the controls for screen readers
 
 int pixels(int twips, UINT dpi)
 {
@@ -89,6 +89,15 @@ std::wstring nameOf(const app::NamedBy &row)
     return wide(name);
 }
 
+// A function of a library loaded at run time.
+template <typename Function> Function procedure(HMODULE library, const char *name)
+{
+    // Through a function type without parameters, which any function pointer converts to and from.
+    return library == nullptr
+        ? nullptr
+        : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
 std::wstring textOf(HWND control)
 {
     std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -119,15 +128,23 @@ Window::Window(HINSTANCE instance)
         = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     CreateWindowExW(kWindowExStyle, kClassName, wide(app::kWindowCaption).c_str(), kWindowStyle,
         CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, m_owner, nullptr, instance, this);
+    m_dpi = GetDpiForWindow(m_window);
+    DeleteObject(makeFont());
     buildControls(instance);
-    nameControls();
-    layOut(GetDpiForWindow(m_window));
+    fitWindow();
+    // Loading the annotation service takes longer than showing the window: it comes once the
+    // window is up.
+    PostMessageW(m_window, kNameControls, 0, 0);
 }
 
 Window::~Window()
 {
     if (m_annotations != nullptr)
         m_annotations->Release();
+    if (const auto uninitialize = procedure<decltype(&CoUninitialize)>(m_ole32, "CoUninitialize"); m_com)
+        uninitialize();
+    if (m_ole32 != nullptr)
+        FreeLibrary(m_ole32);
     if (m_window != nullptr)
         DestroyWindow(m_window);
     DestroyWindow(m_owner);
@@ -181,11 +198,16 @@ void Window::buildControls(HINSTANCE instance)
         if (takesFocus(row->kind))
             style |= WS_TABSTOP | WS_GROUP;
         const Ref ref { row->kind, row->number };
-        HWND made = CreateWindowExW(exStyle, className, wide(row->caption).c_str(), style, 0, 0, 0, 0,
-            m_window, reinterpret_cast<HMENU>(INT_PTR(controlId(ref))), instance, nullptr);
+        // Made in its place and size: moving 95 controls afterwards would cost the start.
+        const RECT place = placeOf(*row);
+        HWND made = CreateWindowExW(exStyle, className, wide(row->caption).c_str(), style, place.left,
+            place.top, place.right - place.left, place.bottom - place.top, m_window,
+            reinterpret_cast<HMENU>(INT_PTR(controlId(ref))), instance, nullptr);
         m_controls.at(std::size_t(row->kind)).at(std::size_t(row->number)) = made;
+        fitFont(made);
         if (row->kind == Kind::Option)
-            SetWindowSubclass(made, optionProc, 0, reinterpret_cast<DWORD_PTR>(this));
+            m_buttonProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(optionProc)));
         if (row->kind == Kind::Combo)
             for (std::string_view item : m_form.items(row->number))
                 SendMessageW(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
@@ -196,7 +218,14 @@ void Window::buildControls(HINSTANCE instance)
 // system offers no annotation service, the labels before the inputs still name them.
 void Window::nameControls()
 {
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+    // COM is loaded here, not linked, so that starting the program does not wait for it.
+    m_ole32 = LoadLibraryW(L"ole32.dll");
+    const auto initialize = procedure<decltype(&CoInitializeEx)>(m_ole32, "CoInitializeEx");
+    const auto create = procedure<decltype(&CoCreateInstance)>(m_ole32, "CoCreateInstance");
+    if (initialize == nullptr || create == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)))
+        return;
+    m_com = true;
+    if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
             reinterpret_cast<void **>(&m_annotations))))
         return;
     for (const app::NamedBy &row : app::kNamedBy)
@@ -204,10 +233,10 @@ void Window::nameControls()
             control(row.control), DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, nameOf(row).c_str());
 }
 
-// The design is in twips; at `dpi` a twip is dpi/1440 pixels, and the dialog font is 9 points.
-void Window::layOut(UINT dpi)
+// The dialog font at the window's DPI, and the height of one of its lines; the font it replaces.
+HFONT Window::makeFont()
 {
-    HFONT font = CreateFontW(-MulDiv(kDialogPoints, int(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    HFONT font = CreateFontW(-MulDiv(kDialogPoints, int(m_dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
         GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
         L"宋体");
     HDC dc = GetDC(m_window);
@@ -216,36 +245,62 @@ void Window::layOut(UINT dpi)
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(m_window, dc);
+    m_lineHeight = int(metrics.tmHeight);
+    return std::exchange(m_font, font);
+}
 
-    for (const app::ControlSpec &row : app::kControls) {
-        const POINT origin = originOf(row.parent);
-        int top = pixels(origin.y + row.top, dpi);
-        int height = pixels(row.height, dpi);
-        if (row.kind == Kind::Label && height < metrics.tmHeight) {
-            // The design's labels are lower than a line of the font; a label grows about its
-            // middle, so that its text stays where the design puts it, and whole.
-            top -= (metrics.tmHeight - height) / 2;
-            height = metrics.tmHeight;
-        }
-        HWND made = control(Ref { row.kind, row.number });
-        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (row.kind == Kind::Combo) {
-            // A combo box is as high as its field plus its list; the field keeps the design's
-            // height, less its border (the font sets the field's height, so this comes after).
-            SendMessageW(
-                made, CB_SETITEMHEIGHT, WPARAM(-1), height - 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi) - 2);
-            height += kListLines * metrics.tmHeight;
-        }
-        SetWindowPos(made, nullptr, pixels(origin.x + row.left, dpi), top, pixels(row.width, dpi), height,
-            SWP_NOZORDER | SWP_NOACTIVATE);
+// Where a control goes, in pixels of the client area: the design is in twips, and at the
+// window's DPI a twip is dpi/1440 pixels.
+RECT Window::placeOf(const app::ControlSpec &row) const
+{
+    const POINT origin = originOf(row.parent);
+    const int left = pixels(origin.x + row.left, m_dpi);
+    int top = pixels(origin.y + row.top, m_dpi);
+    int height = pixels(row.height, m_dpi);
+    if (row.kind == Kind::Label && height < m_lineHeight) {
+        // The design's labels are lower than a line of the font; a label grows about its
+        // middle, so that its text stays where the design puts it, and whole.
+        top -= (m_lineHeight - height) / 2;
+        height = m_lineHeight;
     }
-    DeleteObject(m_font);
-    m_font = font;
+    if (row.kind == Kind::Combo)
+        height += kListLines * m_lineHeight; // the height of a combo box includes its list
+    return { left, top, left + pixels(row.width, m_dpi), top + height };
+}
 
-    RECT frame { 0, 0, pixels(app::kClientWidth, dpi), pixels(app::kClientHeight, dpi) };
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
+void Window::fitFont(HWND made)
+{
+    SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+}
+
+// The window's client area is the design's at its DPI, and its frame whatever that takes.
+void Window::fitWindow()
+{
+    RECT frame { 0, 0, pixels(app::kClientWidth, m_dpi), pixels(app::kClientHeight, m_dpi) };
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, m_dpi);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// On a monitor of another DPI the window is laid out anew, so that it keeps its shape and its
+// text stays sharp.
+void Window::changeDpi(UINT dpi)
+{
+    m_dpi = dpi;
+    HFONT previous = makeFont();
+    HDWP moves = BeginDeferWindowPos(int(app::kControls.size()));
+    for (const app::ControlSpec &row : app::kControls) {
+        HWND made = control(Ref { row.kind, row.number });
+        fitFont(made);
+        const RECT place = placeOf(row);
+        if (moves != nullptr)
+            moves = DeferWindowPos(moves, made, nullptr, place.left, place.top, place.right - place.left,
+                place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves != nullptr)
+        EndDeferWindowPos(moves);
+    DeleteObject(previous);
+    fitWindow();
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
@@ -263,14 +318,13 @@ LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LP
 
 // A radio button that takes the focus by Tab tells its parent it was clicked; here only a click,
 // Space or an arrow key selects, as in the other front end.
-LRESULT CALLBACK Window::optionProc(
-    HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR self)
+LRESULT CALLBACK Window::optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    Window &window = *reinterpret_cast<Window *>(GetWindowLongPtrW(GetParent(button), GWLP_USERDATA));
     if (message != WM_SETFOCUS)
-        return DefSubclassProc(button, message, wParam, lParam);
-    Window &window = *reinterpret_cast<Window *>(self);
+        return CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
     window.m_focusing = true;
-    const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
     window.m_focusing = false;
     return result;
 }
@@ -295,6 +349,9 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case kNameControls:
+        nameControls();
+        return 0;
     case WM_NEXTDLGCTL: {
         // IsDialogMessage asks for the next control on Tab; a dialog's own procedure would move
         // the focus, and select a box's text as it enters.
@@ -310,7 +367,7 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_DPICHANGED: {
-        layOut(HIWORD(wParam));
+        changeDpi(HIWORD(wParam));
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(m_window, nullptr, suggested->left, suggested->top, 0, 0,
             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

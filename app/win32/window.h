@@ -30,13 +30,16 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK optionProc(
-        HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void buildControls(HINSTANCE instance);
     void nameControls();
-    void layOut(UINT dpi);
+    HFONT makeFont();
+    RECT placeOf(const app::ControlSpec &row) const;
+    void fitFont(HWND made);
+    void fitWindow();
+    void changeDpi(UINT dpi);
     HWND control(app::Ref ref) const;
 
     void command(int id, int code);
@@ -52,11 +55,16 @@ private:
     app::Form1 m_form;
     HWND m_owner = nullptr; // hidden, so that the window has no taskbar button of its own
     HWND m_window = nullptr;
+    UINT m_dpi = 96;
     HFONT m_font = nullptr;
+    int m_lineHeight = 0; // of the font, in pixels
     std::array<std::vector<HWND>, app::kKindCount> m_controls; // by kind, then number
     std::map<std::tuple<int, int, int>, HBRUSH> m_brushes; // a result box's colours
     IAccPropServices *m_annotations = nullptr;
+    HMODULE m_ole32 = nullptr; // COM, for the annotation service
+    bool m_com = false; // joined COM
     int m_writing = 0; // the model's writes under way, whose notifications are no input
+    WNDPROC m_buttonProc = nullptr; // the system's, under optionProc
     bool m_focusing = false; // an option button taking the focus, which is no click
     HWND m_lastFocus = nullptr; // the control that had the focus when the window was left
 };
