@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the calculator and its tests in Release, checks the code's
-# format and lint, runs every test, builds the Debian package and checks it, runs every test
+# format and lint, runs every test, builds the Debian package and checks it, builds the Windows
+# program and its installer and tests them under Wine, runs every test
 # again under the address and undefined-behaviour sanitizers, and runs each fuzz target for a
 # bounded time.
 set -euo pipefail
@@ -11,5 +12,6 @@ cmake --build --preset release -j"$(nproc 2>/dev/null || echo 2)"
 bash scripts/test_lint.sh
 ctest --preset release
 bash scripts/test_package.sh
+bash scripts/test_windows.sh
 bash scripts/test_sanitizers.sh
 bash scripts/test_fuzz.sh

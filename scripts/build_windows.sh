@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing (mingw-w64 with POSIX threads, NSIS), then cross-compiles the Windows
+# program and its installer: build-windows/app/win32/ropecalc.exe, the portable form, and
+# build-windows/ropecalc-<version>-setup.exe. Further arguments go to the configuration.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis
+cmake --preset windows "$@" >/dev/null
+cmake --build --preset windows -j"$(nproc 2>/dev/null || echo 2)"

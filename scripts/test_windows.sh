@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Windows program, its installer and their tests with
+# mingw-w64, and runs the tests under Wine on a private Xvfb: the number code and both methods
+# against the Linux build, byte for byte; the real window driven with SendInput; the installer
+# and uninstaller.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-noto-cjk
+# The Linux build's parity program, which the Windows one is compared with.
+cmake --preset release >/dev/null
+cmake --build --preset release --target parity -j"$(nproc 2>/dev/null || echo 2)"
+bash scripts/build_windows.sh -DROPECALC_NATIVE_PARITY="$PWD/build/tests/parity"
+source scripts/wine_display.sh
+start_wine_display
+ctest --preset windows
