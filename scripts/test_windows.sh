@@ -10,6 +10,7 @@ bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-noto-cjk
 cmake --preset release >/dev/null
 cmake --build --preset release --target parity -j"$(nproc 2>/dev/null || echo 2)"
 bash scripts/build_windows.sh -DROPECALC_NATIVE_PARITY="$PWD/build/tests/parity"
+bash scripts/tidy_windows.sh
 source scripts/wine_display.sh
 start_wine_display
 ctest --preset windows

@@ -3,12 +3,12 @@
 #include <windows.h>
 
 // The calculator on Windows: one window, and the program ends when it is closed.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/, int nShowCmd)
 {
     int status = 0;
     {
-        winview::Window window(instance);
-        ShowWindow(window.handle(), show);
+        winview::Window window(hInstance);
+        ShowWindow(window.handle(), nShowCmd);
         MSG message {};
         while (GetMessageW(&message, nullptr, 0, 0) > 0)
             if (!window.translate(message)) {

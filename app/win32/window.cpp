@@ -15,7 +15,7 @@ using app::Ref;
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"ropecalc.Form1";
+constexpr const wchar_t *kClassName = L"ropecalc.Form1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed border, close box only
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kDialogPoints = 9;
@@ -62,7 +62,7 @@ std::vector<const app::ControlSpec *> creationOrder()
         = [&order](const app::ControlSpec *row) { return std::ranges::find(order, row) != order.end(); };
     for (const app::ControlSpec *row : focusable) {
         const Ref ref { row->kind, row->number };
-        const auto naming = std::ranges::find(app::kNamedBy, ref, &app::NamedBy::control);
+        const auto *const naming = std::ranges::find(app::kNamedBy, ref, &app::NamedBy::control);
         if (naming != app::kNamedBy.end() && naming->by.kind == Kind::Label
             && !placed(app::specOf(naming->by)))
             order.push_back(app::specOf(naming->by));
@@ -96,6 +96,11 @@ template <typename Function> Function procedure(HMODULE library, const char *nam
     return library == nullptr
         ? nullptr
         : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+void enable(HWND control, bool enabled)
+{
+    EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 std::wstring textOf(HWND control)
@@ -344,7 +349,7 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // As a dialog does: the focus comes back to where it was, say after a message box.
         if (LOWORD(wParam) == WA_INACTIVE) {
             m_lastFocus = GetFocus();
-        } else if (m_lastFocus != nullptr && IsWindowEnabled(m_lastFocus)) {
+        } else if (m_lastFocus != nullptr && IsWindowEnabled(m_lastFocus) != FALSE) {
             SetFocus(m_lastFocus);
             return 0;
         }
@@ -356,9 +361,9 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // IsDialogMessage asks for the next control on Tab; a dialog's own procedure would move
         // the focus, and select a box's text as it enters.
         const HWND focused = GetFocus();
-        const HWND from = focused != nullptr && IsChild(m_window, focused) ? focused : nullptr;
+        const HWND from = focused != nullptr && IsChild(m_window, focused) != FALSE ? focused : nullptr;
         const HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                              : GetNextDlgTabItem(m_window, from, wParam != 0);
+                                              : GetNextDlgTabItem(m_window, from, wParam != 0 ? TRUE : FALSE);
         if (next != nullptr) {
             SetFocus(next);
             if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0)
@@ -426,7 +431,7 @@ void Window::command(int id, int code)
         return;
     case Kind::Combo:
         if (code == CBN_SELENDOK
-            || (code == CBN_SELCHANGE && !SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0)))
+            || (code == CBN_SELCHANGE && SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0) == 0))
             m_form.pick(n, int(SendMessageW(source, CB_GETCURSEL, 0, 0)));
         else if (code == CBN_EDITCHANGE)
             m_form.type(app::combo(n), utf8(textOf(source)));
@@ -474,7 +479,7 @@ bool Window::moveWithinGroup(HWND focused, WPARAM key)
     const bool forward = key == VK_RIGHT || key == VK_DOWN;
     for (std::size_t step = 1; step < group.size(); ++step) {
         const int next = group.at((at + (forward ? step : group.size() - step)) % group.size());
-        if (IsWindowEnabled(control(app::option(next)))) {
+        if (IsWindowEnabled(control(app::option(next))) != FALSE) {
             SetFocus(control(app::option(next)));
             m_form.select(next);
             for (int other : group)
@@ -491,7 +496,7 @@ HBRUSH Window::boxColour(HWND box, HDC dc)
 {
     const std::vector<HWND> &texts = m_controls.at(std::size_t(Kind::Text));
     const auto found = std::ranges::find(texts, box);
-    if (box == nullptr || found == texts.end() || !IsWindowEnabled(box))
+    if (box == nullptr || found == texts.end() || IsWindowEnabled(box) == FALSE)
         return nullptr;
     const app::ControlState &state = m_form.state(app::text(int(found - texts.begin())));
     if (state.background) {
@@ -508,20 +513,20 @@ HBRUSH Window::boxColour(HWND box, HDC dc)
     return GetSysColorBrush(COLOR_WINDOW);
 }
 
-void Window::stateChanged(Ref ref)
+void Window::stateChanged(Ref changed)
 {
-    switch (ref.kind) {
+    switch (changed.kind) {
     case Kind::Option:
-        showOption(ref.number);
+        showOption(changed.number);
         return;
     case Kind::Combo:
-        showList(ref.number);
+        showList(changed.number);
         return;
     case Kind::Text:
-        showBox(ref.number);
+        showBox(changed.number);
         return;
     default:
-        EnableWindow(control(ref), m_form.state(ref).enabled);
+        enable(control(changed), m_form.state(changed).enabled);
         return;
     }
 }
@@ -531,7 +536,7 @@ void Window::showOption(int n)
     const app::ControlState &state = m_form.state(app::option(n));
     HWND button = control(app::option(n));
     ++m_writing;
-    EnableWindow(button, state.enabled);
+    enable(button, state.enabled);
     const WPARAM check = state.checked ? BST_CHECKED : BST_UNCHECKED;
     if (WPARAM(SendMessageW(button, BM_GETCHECK, 0, 0)) != check)
         SendMessageW(button, BM_SETCHECK, check, 0);
@@ -543,7 +548,7 @@ void Window::showList(int n)
     const app::ControlState &state = m_form.state(app::combo(n));
     HWND list = control(app::combo(n));
     ++m_writing;
-    EnableWindow(list, state.enabled);
+    enable(list, state.enabled);
     if (SendMessageW(list, CB_GETCURSEL, 0, 0) != state.item)
         SendMessageW(list, CB_SETCURSEL, WPARAM(state.item), 0);
     if (const std::wstring text = wide(state.text); textOf(list) != text)
@@ -556,7 +561,7 @@ void Window::showBox(int n)
     const app::ControlState &state = m_form.state(app::text(n));
     HWND box = control(app::text(n));
     ++m_writing;
-    EnableWindow(box, state.enabled);
+    enable(box, state.enabled);
     if (const std::wstring text = wide(state.text); textOf(box) != text)
         SetWindowTextW(box, text.c_str());
     --m_writing;

@@ -46,7 +46,7 @@ private:
     bool moveWithinGroup(HWND focused, WPARAM key);
     HBRUSH boxColour(HWND box, HDC dc);
 
-    void stateChanged(app::Ref control) override;
+    void stateChanged(app::Ref changed) override;
     void showMessage(std::string_view text) override;
     void showOption(int n);
     void showList(int n);
