@@ -2,7 +2,7 @@
 // and reads back what its controls show by their fixed IDs: the start state, the keyboard, one
 // calculation in each method, a message box, a red warning and its reset, a class switch, and
 // which notifications are input.
-// Usage: drive_window ropecalc.exe
+// Usage: drive_window ropecalc.exe [dpi]   (with a DPI, only the start state and the layout)
 
 #include "app/control_table.h"
 #include "app/win32/control_ids.h"
@@ -78,9 +78,16 @@ public:
         if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                 &startup, &m_process))
             return;
+        // The window of this process: one of an earlier run may still be closing.
         eventually([this] {
-            m_window = FindWindowW(L"ropecalc.Form1", nullptr);
-            return m_window != nullptr && IsWindowVisible(m_window);
+            m_window = nullptr;
+            while ((m_window = FindWindowExW(nullptr, m_window, L"ropecalc.Form1", nullptr)) != nullptr) {
+                DWORD process = 0;
+                GetWindowThreadProcessId(m_window, &process);
+                if (process == m_process.dwProcessId && IsWindowVisible(m_window) != FALSE)
+                    return true;
+            }
+            return false;
         });
     }
     ~Calculator()
@@ -291,6 +298,32 @@ void startState(const Calculator &c)
     expect(labelled, "each read-out and input follows its label in z-order");
 }
 
+// Boxes and buttons stand where the design's twips put them at the window's DPI, to the pixel.
+void layout(const Calculator &c, int dpi)
+{
+    expect(int(GetDpiForWindow(c.window())) == dpi, "the window has the screen's DPI");
+    if (int(GetDpiForWindow(c.window())) != dpi)
+        std::printf("  the window has %u dpi\n", GetDpiForWindow(c.window()));
+    bool placed = true;
+    for (const app::ControlSpec &row : app::kControls) {
+        if (row.kind != Kind::Text && row.kind != Kind::Command)
+            continue;
+        POINT origin { row.left, row.top };
+        for (const app::ControlSpec *frame = app::specOf(row.parent); frame != nullptr;
+             frame = app::specOf(frame->parent)) {
+            origin.x += frame->left;
+            origin.y += frame->top;
+        }
+        RECT rect {};
+        GetWindowRect(c.item(Ref { row.kind, row.number }), &rect);
+        MapWindowPoints(nullptr, c.window(), reinterpret_cast<POINT *>(&rect), 2);
+        placed = placed && rect.left == MulDiv(origin.x, dpi, 1440) && rect.top == MulDiv(origin.y, dpi, 1440)
+            && rect.right - rect.left == MulDiv(row.width, dpi, 1440)
+            && rect.bottom - rect.top == MulDiv(row.height, dpi, 1440);
+    }
+    expect(placed, "every box and button in its place and size");
+}
+
 // Tab goes through the controls in the design's tab order and selects nothing; Shift+Tab back.
 void tabOrder(const Calculator &c)
 {
@@ -495,16 +528,24 @@ std::wstring windowsPath(std::wstring path)
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc != 2) {
-        std::printf("usage: drive_window ropecalc.exe\n");
+    if (argc != 2 && argc != 3) {
+        std::printf("usage: drive_window ropecalc.exe [dpi]\n");
         return 2;
     }
+    // Sees the window's own pixels, as the window does, at any DPI.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     {
         const Calculator calculator(windowsPath(argv[1]));
         expect(calculator.window() != nullptr, "the window opens");
         if (calculator.window() == nullptr)
             return 1;
         startState(calculator);
+        // At another DPI: only the window's shape.
+        layout(calculator, argc == 3 ? _wtoi(argv[2]) : 96);
+        if (argc == 3) {
+            std::printf("%d passed, %d failed\n", passes, failures);
+            return failures == 0 ? 0 : 1;
+        }
         tabOrder(calculator);
         traditionalRoad(calculator);
         standardRoad(calculator);

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs drive_window's start-state and layout checks with the screen at another DPI. Wine reads
+# LogPixels when its server starts, so the server is started anew with it, and again at 96 dpi
+# afterwards; the server and its services get no output of the test's to hold open, or ctest
+# would wait for them.
+# Usage: at_dpi.sh DPI EMULATOR DRIVE_WINDOW ROPECALC
+set -euo pipefail
+dpi=$1 emulator=$2 driver=$3 program=$4
+: "${WINEPREFIX:?the prefix the tests run in (scripts/wine_display.sh sets it)}"
+server() {
+    /usr/lib/wine/wineserver -k || true
+    /usr/lib/wine/wineserver -w
+    /usr/lib/wine/wineserver -p
+}
+restart() {
+    {
+        server
+        "$emulator" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
+        server
+        "$emulator" cmd /c exit
+    } </dev/null >/dev/null 2>&1
+}
+trap 'restart 96' EXIT
+restart "$dpi"
+"$emulator" "$driver" "$program" "$dpi"
