@@ -41,12 +41,9 @@ fi
 
 work=$(mktemp -d /tmp/ropecalc-bench-windows.XXXXXX)
 prefix=$root/build-bench-windows/wine
-xvfb_pid=
-server_started=
+source scripts/wine_display.sh
 cleanup() {
-    [ -n "$server_started" ] && WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
+    stop_wine_display
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -79,22 +76,12 @@ declare -A program=([bare]=$(windows_path build-bench-windows/bare_win32_window.
     [product]=$(windows_path "$product"))
 launcher=$(windows_path build-bench-windows/map_time.exe)
 
-# A display of our own at 96 dpi, as the window's design, no window manager, and one clean
-# environment for both programs.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
-run_env=(env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY=":$(cat "$work/display")" WINEPREFIX="$prefix")
-
-# The bench's own prefix, made once, and a wine server that stays up for the whole run, so that no
-# sample pays for starting it (any server an interrupted run left behind in it is ended first).
-quietly "${run_env[@]}" bash scripts/wine_prefix.sh "$prefix"
-"${run_env[@]}" /usr/lib/wine/wineserver -k 2>/dev/null || true
-"${run_env[@]}" /usr/lib/wine/wineserver -p
-server_started=yes
+# A display of our own at 96 dpi, as the window's design, no window manager, the bench's own
+# prefix and a wine server that stays up for the whole run, so that no sample pays for starting
+# it; and one clean environment for both programs.
+export WINEPREFIX=$prefix
+quietly start_wine_display
+run_env=(env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY="$DISPLAY" WINEPREFIX="$prefix")
 
 # One sample, left in $work/sample: ms to the visible window, ms to the first idle moment.
 sample() {

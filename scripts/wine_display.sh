@@ -1,7 +1,8 @@
 # Sourced by the scripts that run the Windows build under Wine: start_wine_display starts a
 # private Xvfb at 96 dpi, exports DISPLAY for it, makes the Wine prefix of
 # scripts/wine_prefix.sh (WINEPREFIX, build-windows/wine by default) and keeps its wine server
-# running until the script ends, when both are stopped.
+# running; stop_wine_display, which it sets to run when the script ends unless the script has
+# an EXIT trap of its own that calls it, stops both.
 wine_display_dir=
 wine_display_pid=
 stop_wine_display() {
@@ -12,7 +13,7 @@ stop_wine_display() {
 }
 start_wine_display() {
     wine_display_dir=$(mktemp -d /tmp/ropecalc-wine.XXXXXX)
-    trap stop_wine_display EXIT
+    [ -n "$(trap -p EXIT)" ] || trap stop_wine_display EXIT
     exec 3>"$wine_display_dir/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
     wine_display_pid=$!
@@ -22,6 +23,8 @@ start_wine_display() {
     export DISPLAY=":$(cat "$wine_display_dir/display")"
     export WINEPREFIX=${WINEPREFIX:-$PWD/build-windows/wine}
     bash scripts/wine_prefix.sh "$WINEPREFIX"
+    # Any server an interrupted run left behind in the prefix is ended first.
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
     # One wine server for every program of the run, so that none pays for starting it, and its
     # services started now: a service started by a test would hold the test's output open, and
     # ctest would wait for it.
