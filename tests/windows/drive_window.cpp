@@ -162,7 +162,9 @@ void send(INPUT input)
     SendInput(1, &input, sizeof(INPUT));
 }
 
-void clickAt(POINT at)
+// Moves the pointer there and waits until it is: Wine moves the X pointer too and hears of it
+// later, and a button would take that late move for the pointer leaving it.
+void moveTo(POINT at)
 {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
@@ -170,10 +172,35 @@ void clickAt(POINT at)
     input.type = INPUT_MOUSE;
     input.mi.dx = LONG((at.x * 65536 + width / 2) / width);
     input.mi.dy = LONG((at.y * 65536 + height / 2) / height);
-    for (DWORD flags : { MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP }) {
-        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    send(input);
+    eventually(
+        [at] {
+            POINT cursor {};
+            GetCursorPos(&cursor);
+            return cursor.x == at.x && cursor.y == at.y;
+        },
+        1000);
+    Sleep(50);
+}
+
+void clickAt(POINT at)
+{
+    moveTo(at);
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    for (DWORD flags : { MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP }) {
+        input.mi.dwFlags = flags;
         send(input);
     }
+    Sleep(20);
+}
+
+POINT middleOf(HWND control)
+{
+    RECT rect {};
+    GetWindowRect(control, &rect);
+    return { (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 };
 }
 
 // A click `fromRight` pixels left of the control's right edge, or in its middle.
@@ -234,6 +261,8 @@ void clickItem(HWND combo, int index)
     GetWindowRect(list, &rect);
     const int height = int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
     clickAt({ (rect.left + rect.right) / 2, rect.top + 1 + height * index + height / 2 });
+    // The pick is done once the list has closed; a click before that would only close it.
+    eventually([combo] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; });
 }
 
 // The edit field of a list, where the user types.
@@ -365,6 +394,8 @@ void traditionalRoad(const Calculator &c)
         reached = c.focus() == c.item(app::option(1));
     }
     expect(reached, "Tab reaches 6×19＋1 again");
+    moveTo(middleOf(
+        c.item(app::option(1)))); // a button pressed by Space stays pressed while the pointer is on it
     press(VK_SPACE);
     expect(eventually([&] { return c.checked(1) && c.enabled(app::combo(1)) && !c.enabled(app::combo(2)); }),
         "Space selects 6×19＋1 and runs its handler");
@@ -513,6 +544,53 @@ void standardRoad(const Calculator &c)
     click(c.item(app::command(2)));
     expect(
         eventually([&] { return c.text(app::text(13)) == "6.12"; }), "计  算: 12 kN over 200 kg gives 6.12");
+    if (c.text(app::text(13)) != "6.12")
+        std::printf("  Text13 shows \"%s\"%s\n", c.text(app::text(13)).c_str(),
+            c.messageBox() != nullptr ? ", and a message box is open" : "");
+}
+
+// What the exe carries: a manifest asking for the visual styles, per-monitor DPI awareness,
+// Windows 10 and 11 and the user's own rights; an icon from 16 to 256 pixels; a version
+// resource in Simplified Chinese with the product's name and version.
+void resources(const std::wstring &program)
+{
+    HMODULE exe
+        = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const auto resource = [exe](LPCWSTR type) {
+        HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), type);
+        const auto *data = static_cast<const char *>(LockResource(LoadResource(exe, found)));
+        return data == nullptr ? std::string_view {} : std::string_view(data, SizeofResource(exe, found));
+    };
+    const std::string_view manifest = resource(MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    bool asked = !manifest.empty();
+    for (std::string_view wanted : { "Microsoft.Windows.Common-Controls", "PerMonitorV2",
+             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "asInvoker" })
+        asked = asked && manifest.find(wanted) != std::string_view::npos;
+    expect(asked, "the manifest asks for visual styles, per-monitor DPI, Windows 10 and 11, asInvoker");
+
+    // A group icon: a header of three WORDs, then 14 bytes an image, its width first (0 for 256).
+    const std::string_view icons = resource(MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    std::vector<int> widths;
+    for (std::size_t at = 6; at + 14 <= icons.size(); at += 14)
+        widths.push_back(icons[at] == 0 ? 256 : int(static_cast<unsigned char>(icons[at])));
+    expect(std::ranges::find(widths, 16) != widths.end() && std::ranges::find(widths, 256) != widths.end(),
+        "the icon has 16 to 256 pixels");
+    FreeLibrary(exe);
+
+    std::vector<char> version(GetFileVersionInfoSizeW(program.c_str(), nullptr));
+    const auto value = [&version](const wchar_t *name) {
+        wchar_t *text = nullptr;
+        UINT length = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\080404b0\\") + name;
+        if (VerQueryValueW(version.data(), path.c_str(), reinterpret_cast<void **>(&text), &length) == FALSE)
+            return std::string {};
+        return utf8(std::wstring(text, length > 0 ? length - 1 : 0));
+    };
+    const bool read = !version.empty()
+        && GetFileVersionInfoW(program.c_str(), 0, DWORD(version.size()), version.data()) != FALSE;
+    expect(
+        read && value(L"ProductName") == app::kWindowCaption && value(L"ProductVersion") == ROPECALC_VERSION,
+        "the version resource names the product and its version, in Simplified Chinese");
 }
 
 std::wstring windowsPath(std::wstring path)
@@ -546,6 +624,7 @@ int wmain(int argc, wchar_t **argv)
             std::printf("%d passed, %d failed\n", passes, failures);
             return failures == 0 ? 0 : 1;
         }
+        resources(windowsPath(argv[1]));
         tabOrder(calculator);
         traditionalRoad(calculator);
         standardRoad(calculator);
