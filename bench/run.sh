@@ -125,7 +125,7 @@ memory_and_map_time() {
     echo "$rss $hwm $(awk -v a="$start" -v b="$mapped" 'BEGIN { printf "%.1f", (b - a) * 1000 }')"
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source bench/figures.sh
 
 # One run of each first, uncounted, so that neither pays alone for filling the system's caches.
 instructions bare 0 >/dev/null
@@ -142,7 +142,6 @@ for round in $(seq "$rounds"); do
     done
 done
 
-column_median() { awk -v n="$1" -v c="$2" '$1 == n { print $c }' "$work/figures" | median; }
 declare -A ir rss hwm ms
 for name in bare product; do
     ir[$name]=$(column_median "$name" 2)
@@ -153,20 +152,6 @@ done
 
 echo
 echo "medians of $rounds rounds      bare        product     ratio   target"
-status=0
-report() { # label, bare, product, target or "-"
-    local ratio verdict=""
-    ratio=$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.3f", b / a }')
-    if [ "$4" != - ]; then
-        if awk -v r="$ratio" -v t="$4" 'BEGIN { exit !(r <= t) }'; then
-            verdict="<= $4 met"
-        else
-            verdict="<= $4 MISSED"
-            status=1
-        fi
-    fi
-    printf '%-26s %12s %12s %8s   %s\n' "$1" "$2" "$3" "$ratio" "$verdict"
-}
 report "instructions to 1st frame" "${ir[bare]}" "${ir[product]}" "$max_instruction_ratio"
 report "peak RSS, KiB (time -v)" "${rss[bare]}" "${rss[product]}" "$max_memory_ratio"
 report "VmHWM, KiB (cross-check)" "${hwm[bare]}" "${hwm[product]}" -

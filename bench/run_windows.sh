@@ -95,7 +95,7 @@ sample() {
     fi
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source bench/figures.sh
 
 echo "bare:    build-bench-windows/bare_win32_window.exe ($(stat -c %s build-bench-windows/bare_win32_window.exe) bytes)"
 echo "product: $product ($(stat -c %s "$product") bytes, built $(date -u -r "$product" '+%Y-%m-%d %H:%M UTC'))"
@@ -121,7 +121,6 @@ for round in $(seq "$rounds"); do
     done
 done
 
-column_median() { awk -v n="$1" -v c="$2" '$1 == n { print $c }' "$work/figures" | median; }
 declare -A visible idle
 for name in bare product; do
     visible[$name]=$(column_median "$name" 2)
@@ -130,20 +129,6 @@ done
 
 echo
 echo "medians of $rounds rounds        bare      product    ratio   target"
-status=0
-report() { # label, bare, product, target or "-"
-    local ratio verdict=""
-    ratio=$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.3f", b / a }')
-    if [ "$4" != - ]; then
-        if awk -v r="$ratio" -v t="$4" 'BEGIN { exit !(r <= t) }'; then
-            verdict="<= $4 met"
-        else
-            verdict="<= $4 MISSED"
-            status=1
-        fi
-    fi
-    printf '%-26s %10s %12s %8s   %s\n' "$1" "$2" "$3" "$ratio" "$verdict"
-}
 report "ms to the visible window" "${visible[bare]}" "${visible[product]}" "$max_ratio"
 report "ms to idle, painted" "${idle[bare]}" "${idle[product]}" -
 if [ "$status" -ne 0 ]; then
