@@ -327,6 +327,23 @@ constexpr const ControlSpec *specOf(Ref ref)
     return nullptr;
 }
 
+// Where a container's inside begins in the window's client area, in twips: frames nest. For a
+// front end whose controls are all children of the window.
+struct TwipsPoint {
+    int x = 0;
+    int y = 0;
+};
+
+constexpr TwipsPoint originOf(Ref container)
+{
+    TwipsPoint origin;
+    for (const ControlSpec *row = specOf(container); row != nullptr; row = specOf(row->parent)) {
+        origin.x += row->left;
+        origin.y += row->top;
+    }
+    return origin;
+}
+
 constexpr std::string_view captionOf(Ref ref)
 {
     for (const ControlSpec &row : kControls)

@@ -7,6 +7,7 @@
 // IDs) and handles no message but the one that ends the program, so that the ratio of the
 // calculator to it is what the calculator adds on top of Win32.
 #include "app/control_table.h"
+#include "app/win32/win_text.h"
 #include "common/purpose_table.h"
 #include "standard/rope_tables.h"
 #include "traditional/rope_tables.h"
@@ -22,16 +23,6 @@ namespace {
 // Room below a list's field for its dropped-down part, which a combo box's height on Win32
 // includes: ten lines of the system font's 16 pixels.
 constexpr int kDroppedListTwips = 2400;
-
-std::wstring wide(std::string_view utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring text(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), text.data(), length);
-    return text;
-}
 
 struct WindowClass {
     const wchar_t *name;
@@ -89,38 +80,28 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     RECT frame { 0, 0, pixels(app::kClientWidth), pixels(app::kClientHeight) };
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, wide(app::kWindowCaption).c_str(), kStyle,
-        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-        instance, nullptr);
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, winview::wide(app::kWindowCaption).c_str(),
+        kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+        nullptr, instance, nullptr);
     if (window == nullptr)
         return 1;
 
-    // Where a control's frame begins inside the client area, in twips.
-    const auto origin = [](app::Ref frame) {
-        POINT at {};
-        for (const app::ControlSpec *row = app::specOf(frame); row != nullptr;
-             row = app::specOf(row->parent)) {
-            at.x += row->left;
-            at.y += row->top;
-        }
-        return at;
-    };
     std::map<std::pair<app::Kind, int>, HWND> built;
     for (const bool frames : { false, true })
         for (const app::ControlSpec &row : app::kControls) {
             if ((row.kind == app::Kind::Frame) != frames)
                 continue;
             const WindowClass kind = classOf(row);
-            const POINT at = origin(row.parent);
+            const app::TwipsPoint at = app::originOf(row.parent);
             const int height = row.kind == app::Kind::Combo ? row.height + kDroppedListTwips : row.height;
             built[{ row.kind, row.number }]
-                = CreateWindowExW(kind.extendedStyle, kind.name, wide(row.caption).c_str(),
+                = CreateWindowExW(kind.extendedStyle, kind.name, winview::wide(row.caption).c_str(),
                     WS_CHILD | WS_VISIBLE | kind.style, pixels(at.x + row.left), pixels(at.y + row.top),
                     pixels(row.width), pixels(height), window, nullptr, instance, nullptr);
         }
     const auto add = [&built](int combo, std::string_view item) {
         SendMessageW(built.at({ app::Kind::Combo, combo }), CB_ADDSTRING, 0,
-            reinterpret_cast<LPARAM>(wide(item).c_str()));
+            reinterpret_cast<LPARAM>(winview::wide(item).c_str()));
     };
     for (std::size_t k = 0; k < app::kTraditionalDiameterLists.size(); ++k)
         for (const traditional::Row &row : traditional::tableOf(traditional::RopeClass(k)).rows)

@@ -20,24 +20,7 @@ root=$PWD
 rounds=${1:-${BENCH_ROUNDS:-11}}
 max_ratio=1.10
 
-# The tools, by the file each package installs.
-tools=(/usr/bin/cmake:cmake /usr/bin/x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix
-    /usr/lib/wine/wine64:wine64 /usr/bin/Xvfb:xvfb)
-missing=()
-for entry in "${tools[@]}"; do
-    [ -x "${entry%%:*}" ] || missing+=("${entry#*:}")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if ! command -v apt-get >/dev/null 2>&1; then
-        echo "Please install: ${missing[*]} (CMake, mingw-w64 g++ with POSIX threads, 64-bit Wine, Xvfb)" >&2
-        exit 2
-    fi
-    sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    echo "Installing ${missing[*]}" >&2
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb
 
 work=$(mktemp -d /tmp/ropecalc-bench-windows.XXXXXX)
 prefix=$root/build-bench-windows/wine

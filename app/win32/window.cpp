@@ -27,19 +27,6 @@ int pixels(int twips, UINT dpi)
     return MulDiv(twips, int(dpi), 1440);
 }
 
-// Where a control's frame begins inside the client area, in twips: frames nest, the window's
-// controls all being children of the window itself.
-POINT originOf(Ref container)
-{
-    POINT origin {};
-    for (const app::ControlSpec *row = app::specOf(container); row != nullptr;
-         row = app::specOf(row->parent)) {
-        origin.x += row->left;
-        origin.y += row->top;
-    }
-    return origin;
-}
-
 bool takesFocus(Kind kind)
 {
     return kind != Kind::Frame && kind != Kind::Label;
@@ -258,7 +245,7 @@ HFONT Window::makeFont()
 // window's DPI a twip is dpi/1440 pixels.
 RECT Window::placeOf(const app::ControlSpec &row) const
 {
-    const POINT origin = originOf(row.parent);
+    const app::TwipsPoint origin = app::originOf(row.parent);
     const int left = pixels(origin.x + row.left, m_dpi);
     int top = pixels(origin.y + row.top, m_dpi);
     int height = pixels(row.height, m_dpi);

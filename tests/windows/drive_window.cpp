@@ -6,6 +6,7 @@
 
 #include "app/control_table.h"
 #include "app/win32/control_ids.h"
+#include "app/win32/win_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,6 +19,8 @@ namespace {
 
 using app::Kind;
 using app::Ref;
+using winview::utf8;
+using winview::wide;
 
 int failures = 0;
 int passes = 0;
@@ -50,22 +53,6 @@ template <typename T> T sized()
     T value {};
     value.cbSize = sizeof(T);
     return value;
-}
-
-std::string utf8(const std::wstring &text)
-{
-    std::string result(text.size() * 3, '\0');
-    result.resize(std::size_t(WideCharToMultiByte(
-        CP_UTF8, 0, text.data(), int(text.size()), result.data(), int(result.size()), nullptr, nullptr)));
-    return result;
-}
-
-std::wstring wide(std::string_view text)
-{
-    std::wstring result(text.size(), L'\0');
-    result.resize(std::size_t(
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), result.data(), int(result.size()))));
-    return result;
 }
 
 class Calculator {
@@ -337,12 +324,9 @@ void layout(const Calculator &c, int dpi)
     for (const app::ControlSpec &row : app::kControls) {
         if (row.kind != Kind::Text && row.kind != Kind::Command)
             continue;
-        POINT origin { row.left, row.top };
-        for (const app::ControlSpec *frame = app::specOf(row.parent); frame != nullptr;
-             frame = app::specOf(frame->parent)) {
-            origin.x += frame->left;
-            origin.y += frame->top;
-        }
+        app::TwipsPoint origin = app::originOf(row.parent);
+        origin.x += row.left;
+        origin.y += row.top;
         RECT rect {};
         GetWindowRect(c.item(Ref { row.kind, row.number }), &rect);
         MapWindowPoints(nullptr, c.window(), reinterpret_cast<POINT *>(&rect), 2);
