@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <initguid.h>
 #include <oleacc.h>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace winview {
@@ -90,6 +92,14 @@ void enable(HWND control, bool enabled)
     EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
+// A system call that gave nothing back: what was called, and the system's error number.
+template <typename T> T checked(T made, const char *call)
+{
+    if (made == T {})
+        throw std::runtime_error(std::string(call) + " failed, error " + std::to_string(GetLastError()));
+    return made;
+}
+
 std::wstring textOf(HWND control)
 {
     std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -98,6 +108,12 @@ std::wstring textOf(HWND control)
 }
 
 } // namespace
+
+void tellFailure(const char *what)
+{
+    const std::wstring text = L"程序出错，无法继续运行：\n" + wide(what);
+    MessageBoxW(nullptr, text.c_str(), wide(app::kWindowCaption).c_str(), MB_OK | MB_ICONERROR);
+}
 
 Window::Window(HINSTANCE instance)
     : m_form(*this)
@@ -113,17 +129,30 @@ Window::Window(HINSTANCE instance)
         LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    RegisterClassExW(&windowClass);
-
-    // An owned window gets no taskbar button of its own; its owner is never shown.
-    m_owner
-        = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    CreateWindowExW(kWindowExStyle, kClassName, wide(app::kWindowCaption).c_str(), kWindowStyle,
-        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, m_owner, nullptr, instance, this);
-    m_dpi = GetDpiForWindow(m_window);
-    DeleteObject(makeFont());
-    buildControls(instance);
-    fitWindow();
+    try {
+        checked(RegisterClassExW(&windowClass), "RegisterClassExW");
+        // An owned window gets no taskbar button of its own; its owner is never shown.
+        m_owner = checked(
+            CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr),
+            "CreateWindowExW");
+        checked(CreateWindowExW(kWindowExStyle, kClassName, wide(app::kWindowCaption).c_str(), kWindowStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, m_owner, nullptr, instance, this),
+            "CreateWindowExW");
+        m_dpi = GetDpiForWindow(m_window);
+        DeleteObject(makeFont());
+        buildControls(instance);
+        fitWindow();
+    } catch (...) {
+        // Half a window must not take messages for a Window that was never made.
+        if (m_window != nullptr) {
+            SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+            DestroyWindow(m_window);
+        }
+        if (m_owner != nullptr)
+            DestroyWindow(m_owner);
+        DeleteObject(m_font);
+        throw;
+    }
     // Loading the annotation service takes longer than showing the window: it comes once the
     // window is up.
     PostMessageW(m_window, kNameControls, 0, 0);
@@ -156,6 +185,7 @@ void Window::buildControls(HINSTANCE instance)
 {
     for (std::size_t kind = 0; kind < app::kKindCount; ++kind)
         m_controls.at(kind).resize(std::size_t(app::highestNumber(Kind(kind))) + 1);
+    m_listItems.assign(m_controls.at(std::size_t(Kind::Combo)).size(), -1);
     for (const app::ControlSpec *row : creationOrder()) {
         const wchar_t *className = L"BUTTON";
         DWORD style = WS_CHILD | WS_VISIBLE;
@@ -192,9 +222,10 @@ void Window::buildControls(HINSTANCE instance)
         const Ref ref { row->kind, row->number };
         // Made in its place and size: moving 95 controls afterwards would cost the start.
         const RECT place = placeOf(*row);
-        HWND made = CreateWindowExW(exStyle, className, wide(row->caption).c_str(), style, place.left,
-            place.top, place.right - place.left, place.bottom - place.top, m_window,
-            reinterpret_cast<HMENU>(INT_PTR(controlId(ref))), instance, nullptr);
+        HWND made = checked(CreateWindowExW(exStyle, className, wide(row->caption).c_str(), style, place.left,
+                                place.top, place.right - place.left, place.bottom - place.top, m_window,
+                                reinterpret_cast<HMENU>(INT_PTR(controlId(ref))), instance, nullptr),
+            "CreateWindowExW");
         m_controls.at(std::size_t(row->kind)).at(std::size_t(row->number)) = made;
         fitFont(made);
         if (row->kind == Kind::Option)
@@ -228,9 +259,10 @@ void Window::nameControls()
 // The dialog font at the window's DPI, and the height of one of its lines; the font it replaces.
 HFONT Window::makeFont()
 {
-    HFONT font = CreateFontW(-MulDiv(kDialogPoints, int(m_dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-        GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-        L"宋体");
+    HFONT font = checked(CreateFontW(-MulDiv(kDialogPoints, int(m_dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                             FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, L"宋体"),
+        "CreateFontW");
     HDC dc = GetDC(m_window);
     const HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICW metrics {};
@@ -304,8 +336,32 @@ LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LP
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto *self = reinterpret_cast<Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self != nullptr ? self->handleMessage(message, wParam, lParam)
-                           : DefWindowProcW(window, message, wParam, lParam);
+    if (self == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->guarded(window, [&] { return self->handleMessage(window, message, wParam, lParam); });
+}
+
+// No exception may unwind through the system's frames: one that reaches a window procedure is
+// told to the user, and the program ends with a failure status.
+template <typename Handle> LRESULT Window::guarded(HWND window, const Handle &handle)
+{
+    try {
+        return handle();
+    } catch (const std::exception &failure) {
+        fail(failure.what());
+    } catch (...) {
+        fail("unknown exception");
+    }
+    return DefWindowProcW(window, WM_NULL, 0, 0);
+}
+
+// Told once: what follows a failure may fail again.
+void Window::fail(const char *what)
+{
+    if (std::exchange(m_failed, true))
+        return;
+    tellFailure(what);
+    PostQuitMessage(kFailed);
 }
 
 // A radio button that takes the focus by Tab tells its parent it was clicked; here only a click,
@@ -315,13 +371,15 @@ LRESULT CALLBACK Window::optionProc(HWND button, UINT message, WPARAM wParam, LP
     Window &window = *reinterpret_cast<Window *>(GetWindowLongPtrW(GetParent(button), GWLP_USERDATA));
     if (message != WM_SETFOCUS)
         return CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
-    window.m_focusing = true;
-    const LRESULT result = CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
-    window.m_focusing = false;
-    return result;
+    return window.guarded(button, [&] {
+        window.m_focusing = true;
+        const LRESULT result = CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
+        window.m_focusing = false;
+        return result;
+    });
 }
 
-LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
@@ -373,12 +431,12 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
-        m_window = nullptr;
+        m_window = nullptr; // the message itself still goes to DefWindowProcW for `window`
         break;
     default:
         break;
     }
-    return DefWindowProcW(m_window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // The user's input, and nothing else, reaches the window's model:
@@ -390,7 +448,8 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 // - typing: EN_CHANGE of a box and CBN_EDITCHANGE of a list's field;
 // - pressing a button: BN_CLICKED, or Enter while it has the focus.
 // The model's own writes raise the same notifications; they come while m_writing is set and are
-// no input. The control is shown again from the model afterwards, in case it took no input.
+// no input. The control is shown again from the model afterwards, in case it took no input; a
+// list opened and closed without a pick (CBN_SELENDCANCEL) goes back to how it was opened.
 void Window::command(int id, int code)
 {
     if (m_writing != 0)
@@ -417,12 +476,19 @@ void Window::command(int id, int code)
         }
         return;
     case Kind::Combo:
+        if (code == CBN_DROPDOWN) {
+            m_opened = { n, int(SendMessageW(source, CB_GETCURSEL, 0, 0)), textOf(source),
+                DWORD(SendMessageW(source, CB_GETEDITSEL, 0, 0)) };
+            return;
+        }
         if (code == CBN_SELENDOK
             || (code == CBN_SELCHANGE && SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0) == 0))
             m_form.pick(n, int(SendMessageW(source, CB_GETCURSEL, 0, 0)));
         else if (code == CBN_EDITCHANGE)
             m_form.type(app::combo(n), utf8(textOf(source)));
-        else if (code != CBN_SELENDCANCEL)
+        else if (code == CBN_SELENDCANCEL)
+            reopen(n);
+        else
             return;
         showList(n);
         return;
@@ -530,17 +596,41 @@ void Window::showOption(int n)
     --m_writing;
 }
 
+// The system deselects a list's item as the user types in its field, while the model keeps it
+// for the next pick; selecting it again would rewrite the field under the caret. So the item is
+// written only when the model's own item changes, and the text only where it differs.
 void Window::showList(int n)
 {
     const app::ControlState &state = m_form.state(app::combo(n));
     HWND list = control(app::combo(n));
     ++m_writing;
     enable(list, state.enabled);
-    if (SendMessageW(list, CB_GETCURSEL, 0, 0) != state.item)
-        SendMessageW(list, CB_SETCURSEL, WPARAM(state.item), 0);
+    if (int &shown = m_listItems.at(std::size_t(n)); shown != state.item) {
+        shown = state.item;
+        if (SendMessageW(list, CB_GETCURSEL, 0, 0) != state.item)
+            SendMessageW(list, CB_SETCURSEL, WPARAM(state.item), 0);
+    }
     if (const std::wstring text = wide(state.text); textOf(list) != text)
         SetWindowTextW(list, text.c_str());
     --m_writing;
+}
+
+// Arrowing through an open list writes each item into the field; closing it without a pick
+// puts back the item, the text and the caret it was opened with.
+void Window::reopen(int n)
+{
+    if (m_opened.list != n)
+        return;
+    HWND list = control(app::combo(n));
+    ++m_writing;
+    if (SendMessageW(list, CB_GETCURSEL, 0, 0) != m_opened.item || textOf(list) != m_opened.text) {
+        SendMessageW(list, CB_SETCURSEL, WPARAM(m_opened.item), 0);
+        if (textOf(list) != m_opened.text)
+            SetWindowTextW(list, m_opened.text.c_str());
+        SendMessageW(list, CB_SETEDITSEL, 0, LPARAM(m_opened.selection));
+    }
+    --m_writing;
+    m_opened = {};
 }
 
 void Window::showBox(int n)

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <map>
+#include <string>
 #include <tuple>
+#include <vector>
 #include <windows.h>
 
 struct IAccPropServices;
@@ -15,6 +17,12 @@ struct IAccPropServices;
 // reporting to it only what the user does (window.cpp says which notification counts as which
 // input). Laid out in twips, turned into pixels at the window's DPI, and again when it changes.
 namespace winview {
+
+// The exit status of a program that could not go on.
+constexpr int kFailed = 1;
+
+// Tells the user, in a message box, why the program cannot go on.
+void tellFailure(const char *what);
 
 class Window final : private app::View {
 public:
@@ -31,7 +39,9 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Handle> LRESULT guarded(HWND window, const Handle &handle);
+    void fail(const char *what);
 
     void buildControls(HINSTANCE instance);
     void nameControls();
@@ -50,6 +60,7 @@ private:
     void showMessage(std::string_view text) override;
     void showOption(int n);
     void showList(int n);
+    void reopen(int n);
     void showBox(int n);
 
     app::Form1 m_form;
@@ -59,6 +70,14 @@ private:
     HFONT m_font = nullptr;
     int m_lineHeight = 0; // of the font, in pixels
     std::array<std::vector<HWND>, app::kKindCount> m_controls; // by kind, then number
+    std::vector<int> m_listItems; // by list number: the model's item each list last showed
+    // The list last opened, as it was before it opened: its item, field text and caret.
+    struct Opened {
+        int list = 0;
+        int item = -1;
+        std::wstring text;
+        DWORD selection = 0;
+    } m_opened;
     std::map<std::tuple<int, int, int>, HBRUSH> m_brushes; // a result box's colours
     IAccPropServices *m_annotations = nullptr;
     HMODULE m_ole32 = nullptr; // COM, for the annotation service
@@ -67,6 +86,7 @@ private:
     WNDPROC m_buttonProc = nullptr; // the system's, under optionProc
     bool m_focusing = false; // an option button taking the focus, which is no click
     HWND m_lastFocus = nullptr; // the control that had the focus when the window was left
+    bool m_failed = false; // told the user the window cannot go on
 };
 
 } // namespace winview

@@ -7,6 +7,7 @@
 #include "app/control_table.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/win_text.h"
+#include "common/safety_check.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -258,6 +259,19 @@ HWND fieldOf(HWND combo)
     return FindWindowExW(combo, nullptr, L"Edit", nullptr);
 }
 
+// What a message box says: the text of its visible static controls.
+std::string messageOf(HWND box)
+{
+    std::string message;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[32] {};
+        GetClassNameW(child, className, 32);
+        if (lstrcmpiW(className, L"Static") == 0 && IsWindowVisible(child))
+            message += Calculator::textOf(child);
+    }
+    return message;
+}
+
 std::vector<std::string> texts(const Calculator &c, std::initializer_list<int> boxes)
 {
     std::vector<std::string> shown;
@@ -426,13 +440,7 @@ void traditionalRoad(const Calculator &c)
         wchar_t title[64] {};
         GetWindowTextW(box, title, 64);
         expect(utf8(title) == app::kWindowCaption, "the message box has the window's caption");
-        std::string message;
-        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t className[32] {};
-            GetClassNameW(child, className, 32);
-            if (lstrcmpiW(className, L"Static") == 0 && IsWindowVisible(child))
-                message += Calculator::textOf(child);
-        }
+        const std::string message = messageOf(box);
         expect(message == "请输入钢丝绳受力", "and asks for the force");
         if (message != "请输入钢丝绳受力")
             std::printf("  the message box says \"%s\"\n", message.c_str());
@@ -490,6 +498,43 @@ void traditionalRoad(const Calculator &c)
     expect(c.text(app::combo(1)) == "φ20.0x" && texts(c, { 1, 2, 3, 4 }) == road
             && SendMessageW(list, CB_GETCOUNT, 0, 0) == 21 && c.messageBox() == nullptr,
         "typing and Enter in a list's field look nothing up and add no item");
+}
+
+// Typing at the end of a list's field right after a mouse pick: the keys land where the caret
+// stands, in each purpose list and in a diameter list, and the check reads the whole text.
+void typingAfterAPick(const Calculator &c)
+{
+    struct Row {
+        int list;
+        int item;
+        std::string_view typed;
+        std::string_view shown;
+    };
+    for (const Row &row : { Row { 5, 0, "abc", "绑扎绳10abc" },
+             Row { 10, 6, "12345678901234567890", "缆绳3.512345678901234567890" },
+             Row { 1, 11, "abc", "φ23.0abc" }, Row { 5, 2, "3.5", "井架提升63.5" } }) {
+        HWND list = c.item(app::combo(row.list));
+        click(list, 8); // the arrow
+        clickItem(list, row.item);
+        click(fieldOf(list), 4); // past the end of the item's text
+        type(row.typed);
+        const bool shown = eventually([&] { return c.text(app::combo(row.list)) == row.shown; });
+        expect(shown, "typing after a pick adds the keys at the end of the field");
+        if (!shown)
+            std::printf("  Combo%d shows \"%s\" where \"%s\" was due\n", row.list,
+                c.text(app::combo(row.list)).c_str(), std::string(row.shown).c_str());
+    }
+    expect(eventually([&] {
+        return texts(c, { 1, 2, 3, 4 }) == std::vector<std::string> { "201.35", "190.3", "31200", "26500" };
+    }),
+        "typing after a diameter's pick looks nothing up");
+    click(c.item(app::command(1)));
+    HWND box = nullptr;
+    expect(eventually([&] { return (box = c.messageBox()) != nullptr; })
+            && messageOf(box) == common::kChoosePurposeMessage,
+        "the check reads the typed purpose whole: 井架提升63.5 is neither a purpose nor a factor");
+    press(VK_RETURN);
+    expect(eventually([&] { return c.messageBox() == nullptr; }), "Enter closes the message");
 }
 
 // A standard class empties the traditional frame and switches the buttons; then the standard
@@ -611,6 +656,7 @@ int wmain(int argc, wchar_t **argv)
         resources(windowsPath(argv[1]));
         tabOrder(calculator);
         traditionalRoad(calculator);
+        typingAfterAPick(calculator);
         standardRoad(calculator);
         PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
         expect(calculator.exitCode() == 0, "closing the window ends the program with status 0");
