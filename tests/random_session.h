@@ -11,23 +11,27 @@
 #include "traditional/check.h"
 #include "traditional/lookup.h"
 
-#include <QString>
-#include <QTest>
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 // A user session as a list of actions that can be played on a fresh window, checked after
 // every action against what the rope tables and the checks say about what is on screen, and
-// cut down to the fewest actions that still go wrong. Nothing here knows a toolkit: a driver
-// plays the actions on the window's model or on its widgets and reads back a Screen.
+// cut down to the fewest actions that still go wrong. Nothing here knows a toolkit, so that any
+// front end's session can use it: a driver plays the actions on the window's model, on the Qt
+// widgets or on the Win32 controls and reads back a Screen. Text is UTF-8 throughout.
 namespace session {
 
 enum class Verb {
@@ -69,20 +73,26 @@ inline Action edit(Verb verb, int number, bool list, std::string text = {})
     return { verb, number, list, 0, std::move(text) };
 }
 
-inline QString qt(std::string_view text)
+// "200", "a\tb", or for a long text its length in characters and its first 24 of them.
+inline std::string inQuotes(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-inline QString inQuotes(std::string_view text)
-{
-    constexpr qsizetype kShown = 24;
-    const QString whole = qt(text);
-    QString shown = whole.left(kShown);
-    shown.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
-    if (whole.size() > kShown)
-        return QStringLiteral("%1 characters \"%2…\"").arg(whole.size()).arg(shown);
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    constexpr std::size_t kShown = 24;
+    const auto startsCharacter = [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; };
+    std::size_t characters = 0;
+    std::size_t cut = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (startsCharacter(text[i]) && characters++ == kShown)
+            cut = i;
+    std::string shown;
+    for (const char byte : text.substr(0, cut)) {
+        if (byte == '\t')
+            shown += "\\t";
+        else
+            shown += byte;
+    }
+    if (characters > kShown)
+        return std::to_string(characters) + " characters \"" + shown + "…\"";
+    return '"' + shown + '"';
 }
 
 inline constexpr std::size_t kTexts = app::highestNumber(app::Kind::Text) + 1;
@@ -113,46 +123,43 @@ inline std::string_view itemText(int list, int row)
 }
 
 // One line a person can follow by hand: "click Option14", "pick Combo6 row 3 (φ6)".
-inline QString describe(const Action &action)
+inline std::string describe(const Action &action)
 {
-    const QString field
-        = (action.list ? QStringLiteral("Combo%1") : QStringLiteral("Text%1")).arg(action.number);
-    const auto item = [&action] { return qt(itemText(action.number, action.row)); };
+    const std::string number = std::to_string(action.number);
+    const std::string field = (action.list ? "Combo" : "Text") + number;
+    const auto item = [&action, &number] {
+        return "Combo" + number + " row " + std::to_string(action.row) + " ("
+            + std::string(itemText(action.number, action.row)) + ")";
+    };
     switch (action.verb) {
     case Verb::Click:
-        return QStringLiteral("click Option%1").arg(action.number);
+        return "click Option" + number;
     case Verb::Pick:
-        return QStringLiteral("pick Combo%1 row %2 (%3) by arrow keys")
-            .arg(action.number)
-            .arg(action.row)
-            .arg(item());
+        return "pick " + item() + " by arrow keys";
     case Verb::PopupPick:
-        return QStringLiteral("pick Combo%1 row %2 (%3) from the opened list")
-            .arg(action.number)
-            .arg(action.row)
-            .arg(item());
+        return "pick " + item() + " from the opened list";
     case Verb::Type:
-        return QStringLiteral("type %1 into %2").arg(inQuotes(action.text), field);
+        return "type " + inQuotes(action.text) + " into " + field;
     case Verb::Retype:
-        return QStringLiteral("select all in %2 and type %1").arg(inQuotes(action.text), field);
+        return "select all in " + field + " and type " + inQuotes(action.text);
     case Verb::Paste:
-        return QStringLiteral("select all in %2 and paste %1").arg(inQuotes(action.text), field);
+        return "select all in " + field + " and paste " + inQuotes(action.text);
     case Verb::Clear:
-        return QStringLiteral("clear %1").arg(field);
+        return "clear " + field;
     case Verb::Enter:
-        return QStringLiteral("press Enter in %1").arg(field);
+        return "press Enter in " + field;
     case Verb::Undo:
-        return QStringLiteral("undo in %1").arg(field);
+        return "undo in " + field;
     case Verb::Press:
-        return QStringLiteral("press Command%1").arg(action.number);
+        return "press Command" + number;
     }
     return {};
 }
 
 // What went wrong: the rule broken, and what the window showed against what it should.
 struct Failure {
-    QString rule;
-    QString detail;
+    std::string rule;
+    std::string detail;
 };
 
 // Removes chunks of actions, then single actions, for as long as what is left still fails.
@@ -226,35 +233,34 @@ inline Screen screenOf(const app::Form1 &form)
     return shown;
 }
 
-inline QString shown(const std::string &text)
+inline std::string shown(const std::string &text)
 {
     return inQuotes(text);
 }
-inline QString shown(const std::optional<common::Rgb> &colour)
+inline std::string shown(const std::optional<common::Rgb> &colour)
 {
-    return colour ? QStringLiteral("rgb(%1,%2,%3)").arg(colour->red).arg(colour->green).arg(colour->blue)
-                  : QStringLiteral("the default colour");
+    return colour ? "rgb(" + std::to_string(colour->red) + ',' + std::to_string(colour->green) + ','
+            + std::to_string(colour->blue) + ')'
+                  : "the default colour";
 }
-inline QString shown(int number)
+inline std::string shown(int number)
 {
-    return QString::number(number);
+    return std::to_string(number);
 }
-inline QString shown(bool flag)
+inline std::string shown(bool flag)
 {
-    return flag ? QStringLiteral("yes") : QStringLiteral("no");
+    return flag ? "yes" : "no";
 }
 
 // The first control where `a` differs from `b`, as "Text6: "9" against "8.5"".
-inline QString difference(const Screen &a, const Screen &b)
+inline std::string difference(const Screen &a, const Screen &b)
 {
-    QString found;
-    const auto compare = [&found](const char *what, const auto &x, const auto &y) {
-        for (std::size_t n = 1; n < x.size() && found.isEmpty(); ++n)
+    std::string found;
+    const auto compare = [&found](std::string_view what, const auto &x, const auto &y) {
+        for (std::size_t n = 1; n < x.size() && found.empty(); ++n)
             if (x[n] != y[n])
-                found = QStringLiteral("%1%2: %3 against %4")
-                            .arg(QLatin1String(what))
-                            .arg(n)
-                            .arg(shown(x[n]), shown(y[n]));
+                found
+                    = std::string(what) + std::to_string(n) + ": " + shown(x[n]) + " against " + shown(y[n]);
     };
     compare("Text", a.texts, b.texts);
     compare("background of Text", a.backgrounds, b.backgrounds);
@@ -344,7 +350,7 @@ public:
             if (std::optional<Failure> failure = checkPress(action.number, before, after, messages))
                 return failure;
         } else if (!messages.empty()) {
-            return Failure { QStringLiteral("message without a press"), joined(messages) };
+            return Failure { "message without a press", joined(messages) };
         }
         if (action.verb == Verb::Pick || action.verb == Verb::PopupPick)
             if (std::optional<Failure> failure = notePick(action, before, after))
@@ -373,12 +379,12 @@ private:
         int row;
     };
 
-    static QString joined(std::span<const std::string> texts)
+    static std::string joined(std::span<const std::string> texts)
     {
-        QStringList all;
-        for (const std::string &text : texts)
-            all << qt(text);
-        return all.join(QLatin1Char('|'));
+        std::string all;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            all += (i > 0 ? "|" : "") + texts[i];
+        return all;
     }
 
     // An enabled list takes the row asked for and shows its text.
@@ -389,13 +395,11 @@ private:
         if (!before.listEnabled.at(list) || item.empty())
             return std::nullopt;
         if (after.picked.at(list) != action.row || after.lists.at(list) != item)
-            return Failure { QStringLiteral("pick"),
-                QStringLiteral("Combo%1 shows row %2 (%3) where row %4 (%5) was picked")
-                    .arg(action.number)
-                    .arg(after.picked.at(list))
-                    .arg(inQuotes(after.lists.at(list)))
-                    .arg(action.row)
-                    .arg(qt(item)) };
+            return Failure { "pick",
+                "Combo" + std::to_string(action.number) + " shows row "
+                    + std::to_string(after.picked.at(list)) + " (" + inQuotes(after.lists.at(list))
+                    + ") where row " + std::to_string(action.row) + " (" + std::string(item)
+                    + ") was picked" };
         if (app::rankIn(app::kTraditionalDiameterLists, action.number))
             m_traditionalPick = Picked { action.number, action.row };
         else if (app::rankIn(app::kStandardDiameterLists, action.number))
@@ -426,13 +430,11 @@ private:
             expected.backgrounds[result] = kRed;
         }
         if (!std::ranges::equal(messages, expectedMessages))
-            return Failure { QStringLiteral("press"),
-                QStringLiteral("messages shown [%1], expected [%2]")
-                    .arg(joined(messages), joined(expectedMessages)) };
+            return Failure { "press",
+                "messages shown [" + joined(messages) + "], expected [" + joined(expectedMessages) + "]" };
         if (after != expected)
-            return Failure { QStringLiteral("press"),
-                QStringLiteral("the press changed more than its result, or wrote it wrong: ")
-                    + difference(after, expected) };
+            return Failure { "press",
+                "the press changed more than its result, or wrote it wrong: " + difference(after, expected) };
         if (enabled)
             (traditional ? m_traditionalChanged : m_standardChanged) = false;
         if (m_tally) {
@@ -452,16 +454,15 @@ private:
     // diameter last picked, as the lookup gives it ("无此型号" included).
     template <std::size_t N>
     static std::optional<Failure> compareReadouts(const Screen &now, const std::array<int, N> &boxes,
-        const std::array<std::string, N> &expected, const QString &pick)
+        const std::array<std::string, N> &expected, const std::string &pick)
     {
         for (std::size_t i = 0; i < N; ++i) {
             const std::string &shownText = now.texts.at(std::size_t(boxes[i]));
             if (!shownText.empty() && shownText != expected[i])
-                return Failure { QStringLiteral("read-out"),
-                    QStringLiteral("Text%1 shows %2 where %3 picked with the buttons on screen gives %4")
-                        .arg(boxes[i])
-                        .arg(inQuotes(shownText), pick,
-                            expected[i].empty() ? QStringLiteral("nothing") : inQuotes(expected[i])) };
+                return Failure { "read-out",
+                    "Text" + std::to_string(boxes[i]) + " shows " + inQuotes(shownText) + " where " + pick
+                        + " picked with the buttons on screen gives "
+                        + (expected[i].empty() ? std::string("nothing") : inQuotes(expected[i])) };
         }
         return std::nullopt;
     }
@@ -483,9 +484,9 @@ private:
         return !standardClass || pick.list == app::kStandardDiameterLists.at(*standardClass);
     }
 
-    static QString described(const Picked &pick)
+    static std::string described(const Picked &pick)
     {
-        return QStringLiteral("Combo%1 row %2").arg(pick.list).arg(pick.row);
+        return "Combo" + std::to_string(pick.list) + " row " + std::to_string(pick.row);
     }
 
     std::optional<Failure> checkTraditionalReadouts(const Screen &now) const
@@ -494,7 +495,7 @@ private:
             return std::nullopt;
         std::array<std::string, app::kTraditionalReadouts.size()> expected;
         if (!m_traditionalPick || !belongsToClassOnScreen(now, *m_traditionalPick))
-            return compareReadouts(now, app::kTraditionalReadouts, expected, QStringLiteral("no diameter"));
+            return compareReadouts(now, app::kTraditionalReadouts, expected, "no diameter");
         const auto ropeClass
             = traditional::RopeClass(*app::rankIn(app::kTraditionalDiameterLists, m_traditionalPick->list));
         const std::optional<traditional::Readouts> shownNow = traditional::lookup(ropeClass,
@@ -513,7 +514,7 @@ private:
             return std::nullopt;
         std::array<std::string, app::kStandardReadouts.size()> expected;
         if (!m_standardPick || !belongsToClassOnScreen(now, *m_standardPick))
-            return compareReadouts(now, app::kStandardReadouts, expected, QStringLiteral("no diameter"));
+            return compareReadouts(now, app::kStandardReadouts, expected, "no diameter");
         const auto ropeClass
             = standard::RopeClass(*app::rankIn(app::kStandardDiameterLists, m_standardPick->list));
         const standard::Readouts shownNow = standard::lookup(ropeClass, m_standardPick->row,
@@ -534,34 +535,32 @@ private:
         const std::string &text = now.texts.at(std::size_t(box));
         const std::optional<common::Rgb> &colour = now.backgrounds.at(std::size_t(box));
         const bool white = !colour || *colour == kWhite;
-        const auto failure = [&](const QString &what) {
-            return Failure {
-                QStringLiteral("result"),
-                QStringLiteral("Text%1 shows %2 on %3: %4").arg(box).arg(inQuotes(text), shown(colour), what)
-            };
+        const auto failure = [&](const std::string &what) {
+            return Failure { "result",
+                "Text" + std::to_string(box) + " shows " + inQuotes(text) + " on " + shown(colour) + ": "
+                    + what };
         };
         if (text.empty())
-            return white ? std::nullopt : std::optional(failure(QStringLiteral("an empty result is white")));
+            return white ? std::nullopt : std::optional(failure("an empty result is white"));
         if (inputChanged)
-            return failure(QStringLiteral("an input of its check changed since the last press"));
+            return failure("an input of its check changed since the last press");
         const bool traditional = box == app::kTraditionalResult;
         const common::Verdict verdict = traditional ? traditionalVerdict(now) : standardVerdict(now);
         if (text == kTooWeak) {
             if (colour != kRed)
-                return failure(QStringLiteral("the warning is on red"));
+                return failure("the warning is on red");
             if (!std::holds_alternative<common::TooWeak>(verdict))
-                return failure(QStringLiteral("a press now would not warn"));
+                return failure("a press now would not warn");
             return std::nullopt;
         }
         if (!white)
-            return failure(QStringLiteral("a factor is on white"));
+            return failure("a factor is on white");
         const auto *passed = std::get_if<common::Passed>(&verdict);
         const std::string due = passed
             ? (traditional ? common::formatGeneral : common::formatTwoDecimals)(passed->factor)
             : std::string();
         if (!passed || due != text)
-            return failure(QStringLiteral("a press now would show %1")
-                               .arg(passed ? inQuotes(due) : QStringLiteral("no factor")));
+            return failure("a press now would show " + (passed ? inQuotes(due) : std::string("no factor")));
         return std::nullopt;
     }
 
@@ -706,6 +705,104 @@ private:
     std::mt19937_64 m_random;
 };
 
+// The model with the inputs a front end reports for each action: a selection, a pick, the
+// field's whole new text, or a press. Enter changes no text. Undo gives back the text before
+// the field's last edit while the field still holds what that edit left, one step only; once
+// the window has written the field there is nothing to undo. A front end's session can play the
+// same actions on it to know what its controls should show.
+class ModelSession final : private app::View {
+public:
+    explicit ModelSession(Tally *tally = nullptr)
+        : m_form(*this)
+        , m_checker(tally)
+        , m_shown(screenOf(m_form))
+    {
+    }
+    ModelSession(const ModelSession &) = delete;
+    ModelSession &operator=(const ModelSession &) = delete;
+
+    bool ready() const { return true; }
+    const Screen &screen() const { return m_shown; }
+    app::Form1 &form() { return m_form; }
+
+    std::optional<Failure> perform(const Action &action)
+    {
+        m_messages.clear();
+        act(action);
+        read(m_form, m_next);
+        std::optional<Failure> failure = m_checker.check(action, m_shown, m_next, m_messages);
+        std::swap(m_shown, m_next);
+        return failure;
+    }
+
+    // The rules on the model as it is now, as after an action that did nothing.
+    std::optional<Failure> check()
+    {
+        read(m_form, m_next);
+        std::optional<Failure> failure = m_checker.check(m_shown, m_next);
+        std::swap(m_shown, m_next);
+        return failure;
+    }
+
+private:
+    struct Edit {
+        std::string before;
+        std::string left;
+    };
+
+    void stateChanged(app::Ref) override { }
+    void showMessage(std::string_view text) override { m_messages.emplace_back(text); }
+
+    void act(const Action &action)
+    {
+        switch (action.verb) {
+        case Verb::Click:
+            m_form.select(action.number);
+            return;
+        case Verb::Pick:
+        case Verb::PopupPick:
+            m_form.pick(action.number, action.row);
+            return;
+        case Verb::Press:
+            m_form.press(action.number);
+            return;
+        case Verb::Enter:
+            return;
+        default:
+            edit(action);
+            return;
+        }
+    }
+
+    void edit(const Action &action)
+    {
+        const app::Ref field = action.list ? app::combo(action.number) : app::text(action.number);
+        const auto n = std::size_t(action.number);
+        std::optional<Edit> &last = action.list ? m_listEdits.at(n) : m_textEdits.at(n);
+        std::string before = m_form.text(field);
+        if (action.verb == Verb::Undo) {
+            if (last && last->left == before)
+                m_form.type(field, last->before);
+            last.reset();
+            return;
+        }
+        if (action.verb == Verb::Type)
+            m_form.type(field, before + action.text);
+        else
+            m_form.type(field, action.verb == Verb::Clear ? std::string() : action.text);
+        if (m_form.text(field) != before)
+            last = Edit { std::move(before), m_form.text(field) };
+    }
+
+    app::Form1 m_form;
+    Checker m_checker;
+    Screen m_shown;
+    Screen m_next;
+    std::vector<std::string> m_messages;
+    std::array<std::optional<Edit>, kTexts> m_textEdits;
+    std::array<std::optional<Edit>, kLists> m_listEdits;
+};
+
 // Rope 6×19＋1 φ6.2 at 140 kg/mm2 (breaking force 1700), force 200, "井架提升6": 8.5 shown.
 inline const std::vector<Action> kShowing8_5 {
     click(1),
@@ -716,39 +813,24 @@ inline const std::vector<Action> kShowing8_5 {
     press(1),
 };
 
-// Faults planted behind the window's back once it shows 8.5, each with the rule that must
-// catch it and a part of what it must say: the control ("Text1"), and the text or "red" put in it.
-inline void addPlantedFaultRows()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("rule");
-    QTest::addColumn<QString>("why");
-    QTest::newRow("area of another rope") << "Text1"
-                                          << "99"
-                                          << "read-out"
-                                          << "Combo1 row 0";
-    QTest::newRow("a weight with no diameter picked") << "Text9"
-                                                      << "152"
-                                                      << "read-out"
-                                                      << "no diameter";
-    QTest::newRow("factor on red") << "Text6"
-                                   << "red"
-                                   << "result"
-                                   << "factor is on white";
-    QTest::newRow("factor a press would not give") << "Text6"
-                                                   << "9"
-                                                   << "result"
-                                                   << "a press now would show \"8.5\"";
-    QTest::newRow("factor kept after the force changed") << "Text5"
-                                                         << "200 "
-                                                         << "result"
-                                                         << "changed since the last press";
-    QTest::newRow("empty result on red") << "Text13"
-                                         << "red"
-                                         << "result"
-                                         << "empty result is white";
-}
+// A fault planted behind the window's back once it shows 8.5, with the rule that must catch it
+// and a part of what it must say: the control ("Text1"), and the text or "red" put in it.
+struct PlantedFault {
+    std::string_view name;
+    std::string_view control;
+    std::string_view fault;
+    std::string_view rule;
+    std::string_view why;
+};
+
+inline constexpr std::array<PlantedFault, 6> kPlantedFaults { {
+    { "area of another rope", "Text1", "99", "read-out", "Combo1 row 0" },
+    { "a weight with no diameter picked", "Text9", "152", "read-out", "no diameter" },
+    { "factor on red", "Text6", "red", "result", "factor is on white" },
+    { "factor a press would not give", "Text6", "9", "result", "a press now would show \"8.5\"" },
+    { "factor kept after the force changed", "Text5", "200 ", "result", "changed since the last press" },
+    { "empty result on red", "Text13", "red", "result", "empty result is white" },
+} };
 
 // Plays the actions on a fresh window; the index of the first action after which a rule is
 // broken, with what broke.
@@ -763,7 +845,7 @@ template <typename Driver> Outcome play(std::span<const Action> actions)
 {
     Driver window;
     if (!window.ready())
-        return { 0, Failure { QStringLiteral("window"), QStringLiteral("the window was never shown") } };
+        return { 0, Failure { "window", "the window was never shown" } };
     for (std::size_t i = 0; i < actions.size(); ++i)
         if (std::optional<Failure> failure = window.perform(actions[i]))
             return { i, failure };
@@ -772,8 +854,8 @@ template <typename Driver> Outcome play(std::span<const Action> actions)
 
 // The fewest actions on a fresh window that still break the same rule, as numbered lines.
 template <typename Driver>
-QString shortestReproduction(
-    const std::vector<Action> &actions, const QString &rule, std::chrono::seconds time)
+std::string shortestReproduction(
+    const std::vector<Action> &actions, const std::string &rule, std::chrono::seconds time)
 {
     const std::vector<Action> shortest = shrink(
         actions,
@@ -782,14 +864,14 @@ QString shortestReproduction(
             return outcome.failure && outcome.failure->rule == rule;
         },
         std::chrono::steady_clock::now() + time);
-    QString report = QStringLiteral("%1 actions reproduce it on a fresh window:\n").arg(shortest.size());
+    std::string report = std::to_string(shortest.size()) + " actions reproduce it on a fresh window:\n";
     for (std::size_t i = 0; i < shortest.size(); ++i)
-        report += QStringLiteral("  %1. %2\n").arg(i + 1).arg(describe(shortest[i]));
+        report += "  " + std::to_string(i + 1) + ". " + describe(shortest[i]) + '\n';
     const Outcome replayed = play<Driver>(shortest);
     return report
-        + (replayed.failure ? QStringLiteral("then the %1 rule breaks: %2")
-                                  .arg(replayed.failure->rule, replayed.failure->detail)
-                            : QStringLiteral("(the replay did not fail again)"));
+        + (replayed.failure
+                ? "then the " + replayed.failure->rule + " rule breaks: " + replayed.failure->detail
+                : std::string("(the replay did not fail again)"));
 }
 
 // ROPECALC_SEED and ROPECALC_ACTIONS choose another session.
@@ -798,15 +880,45 @@ struct Settings {
     int actions = 0;
 };
 
+// A variable's value is taken only when it is a whole number, spaces around it aside: a seed
+// in decimal, a count also in hex or octal as in C.
+inline const char *afterSpaces(const char *text)
+{
+    while (std::isspace(static_cast<unsigned char>(*text)))
+        ++text;
+    return text;
+}
+inline std::optional<std::uint64_t> seedFromEnvironment()
+{
+    const char *text = std::getenv("ROPECALC_SEED");
+    if (!text || *afterSpaces(text) == '-') // strtoull would wrap a negative seed round
+        return std::nullopt;
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long long seed = std::strtoull(text, &end, 10);
+    if (end == text || errno == ERANGE || *afterSpaces(end) != '\0')
+        return std::nullopt;
+    return seed;
+}
+inline std::optional<int> actionsFromEnvironment()
+{
+    const char *text = std::getenv("ROPECALC_ACTIONS");
+    if (!text)
+        return std::nullopt;
+    char *end = nullptr;
+    errno = 0;
+    const long count = std::strtol(text, &end, 0);
+    if (end == text || errno == ERANGE || *afterSpaces(end) != '\0' || !std::in_range<int>(count))
+        return std::nullopt;
+    return int(count);
+}
+
 inline Settings settingsFromEnvironment(int defaultActions)
 {
     Settings settings;
-    bool ok = false;
-    const std::uint64_t seed = qEnvironmentVariable("ROPECALC_SEED").toULongLong(&ok);
-    if (ok)
-        settings.seed = seed;
-    const int count = qEnvironmentVariableIntValue("ROPECALC_ACTIONS", &ok);
-    settings.actions = ok && count > 0 ? count : defaultActions;
+    settings.seed = seedFromEnvironment().value_or(settings.seed);
+    const std::optional<int> count = actionsFromEnvironment();
+    settings.actions = count && *count > 0 ? *count : defaultActions;
     return settings;
 }
 
@@ -815,7 +927,7 @@ struct Report {
     int windows = 0;
     double seconds = 0;
     Tally tally;
-    QString failure; // empty when every rule held
+    std::string failure; // empty when every rule held
 };
 
 // The actions are spread over windows opened one after another, each used for up to a few
@@ -833,7 +945,7 @@ template <typename Driver> Report run(const Settings &settings, std::chrono::sec
         Driver window(&report.tally);
         ++report.windows;
         if (!window.ready()) {
-            report.failure = QStringLiteral("the window was never shown");
+            report.failure = "the window was never shown";
             return report;
         }
         std::vector<Action> done;
@@ -841,11 +953,9 @@ template <typename Driver> Report run(const Settings &settings, std::chrono::sec
             done.push_back(generator.next(window.screen()));
             ++report.performed;
             if (const std::optional<Failure> failure = window.perform(done.back())) {
-                report.failure = QStringLiteral("seed %1, window %2, action %3 broke the %4 rule: %5\n")
-                                     .arg(settings.seed)
-                                     .arg(report.windows)
-                                     .arg(done.size())
-                                     .arg(failure->rule, failure->detail)
+                report.failure = "seed " + std::to_string(settings.seed) + ", window "
+                    + std::to_string(report.windows) + ", action " + std::to_string(done.size())
+                    + " broke the " + failure->rule + " rule: " + failure->detail + '\n'
                     + shortestReproduction<Driver>(done, failure->rule, shrinkTime);
                 return report;
             }
@@ -853,24 +963,6 @@ template <typename Driver> Report run(const Settings &settings, std::chrono::sec
     }
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return report;
-}
-
-// The test function of both sessions: the session with its figures, and every outcome of a
-// press reached, so that the session proves something about results.
-template <typename Driver> void playRandomSession(int defaultActions, std::chrono::seconds shrinkTime)
-{
-    const Settings settings = settingsFromEnvironment(defaultActions);
-    qInfo("seed %llu, %d actions (ROPECALC_SEED, ROPECALC_ACTIONS)",
-        static_cast<unsigned long long>(settings.seed), settings.actions);
-    const Report report = run<Driver>(settings, shrinkTime);
-    if (!report.failure.isEmpty())
-        QFAIL(qPrintable(report.failure));
-    qInfo("%d actions on %d windows in %.1f s, %.0f actions per second", report.performed, report.windows,
-        report.seconds, report.performed / report.seconds);
-    const Tally &tally = report.tally;
-    qInfo("presses: %d factors, %d red warnings, %d messages, %d on a disabled button", tally.factors,
-        tally.warnings, tally.messages, tally.disabled);
-    QVERIFY(tally.reachedEveryOutcome());
 }
 
 } // namespace session

@@ -5,7 +5,7 @@
 // the model's inputs stays covered. ROPECALC_SEED and ROPECALC_ACTIONS choose another session.
 
 #include "app/qt/window.h"
-#include "random_session.h"
+#include "qt_session.h"
 #include "widget_actions.h"
 #include "window_controls.h"
 
@@ -58,8 +58,7 @@ public:
         bool done = true;
         const std::vector<std::string> messages = answeringMessages([&] { done = act(action); });
         if (!done)
-            return session::Failure { QStringLiteral("pick"),
-                QStringLiteral("the opened list did not close") };
+            return session::Failure { "pick", "the opened list did not close" };
         session::Screen now = read();
         std::optional<session::Failure> failure = m_checker.check(action, m_shown, now, messages);
         return mirrored(std::move(now), std::move(failure));
@@ -82,8 +81,8 @@ private:
         if (!failure) {
             const session::Screen held = asShown(session::screenOf(m_window.form()));
             if (asShown(now) != held)
-                failure = session::Failure { QStringLiteral("mirror"),
-                    QStringLiteral("the widgets differ from the window's state: ")
+                failure = session::Failure { "mirror",
+                    "the widgets differ from the window's state: "
                         + session::difference(asShown(now), held) };
         }
         m_shown = std::move(now);
@@ -260,7 +259,7 @@ void TestWidgetSession::rulesCatchPlantedFaults()
     QVERIFY(window.ready());
     for (const Action &action : session::kShowing8_5) {
         const std::optional<session::Failure> failure = window.perform(action);
-        QVERIFY2(!failure, qPrintable(failure ? failure->detail : QString()));
+        QVERIFY2(!failure, failure ? failure->detail.c_str() : "");
     }
     QCOMPARE(window.text(app::kTraditionalResult)->text(), QStringLiteral("8.5"));
 
@@ -277,8 +276,8 @@ void TestWidgetSession::rulesCatchPlantedFaults()
     }
     const std::optional<session::Failure> failure = window.check();
     QVERIFY(failure);
-    QCOMPARE(failure->rule, rule);
-    QVERIFY2(failure->detail.contains(why), qPrintable(failure->detail));
+    QCOMPARE(session::qt(failure->rule), rule);
+    QVERIFY2(session::qt(failure->detail).contains(why), failure->detail.c_str());
 }
 
 // A paste of thousands of characters lands whole in the force box, as a person's paste does; a
