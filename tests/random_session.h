@@ -45,32 +45,49 @@ enum class Verb {
     Enter, // the Enter key in a box or a list's edit field
     Undo, // Ctrl+Z in a box or a list's edit field
     Press, // mouse click on a "计  算" button
+    // Only in sessions on the system's own controls, which take them key by key:
+    ClickLabel, // mouse click on a label, which takes no input
+    MousePick, // the list opened by its arrow and the item clicked
+    Cancel, // the list opened, `row` arrow keys pressed in it, and closed by Esc: no pick
+    Keys, // editing keys inside a box or a list's field, from its end
+};
+
+// An editing key inside a field; Type and Paste carry a text.
+enum class Key { Home, End, Left, Right, ShiftLeft, ShiftRight, ShiftHome, Backspace, Delete, Type, Paste };
+
+struct Keystroke {
+    Key key = Key::End;
+    std::string text;
 };
 
 struct Action {
     Verb verb = Verb::Click;
-    int number = 0; // OptionN, ComboN or CommandN; for the typing verbs TextN, or ComboN when `list`
+    int number = 0; // OptionN, ComboN, CommandN or LabelN; for the typing verbs TextN, or ComboN when `list`
     bool list = false;
     int row = 0; // the item to pick
     std::string text; // what is typed or pasted
+    // On the system's controls: how a list opens (F4, Alt+Down, its arrow) or a message box
+    // closes (Enter, its button); and the keys of Keys.
+    int how = 0;
+    std::vector<Keystroke> keys;
 };
 
 inline Action click(int option)
 {
-    return { Verb::Click, option, false, 0, {} };
+    return { Verb::Click, option, false, 0, {}, 0, {} };
 }
 inline Action pick(int list, int row, Verb verb = Verb::Pick)
 {
-    return { verb, list, false, row, {} };
+    return { verb, list, false, row, {}, 0, {} };
 }
 inline Action press(int command)
 {
-    return { Verb::Press, command, false, 0, {} };
+    return { Verb::Press, command, false, 0, {}, 0, {} };
 }
 // Into TextN, or into ComboN's edit field when `list`.
 inline Action edit(Verb verb, int number, bool list, std::string text = {})
 {
-    return { verb, number, list, 0, std::move(text) };
+    return { verb, number, list, 0, std::move(text), 0, {} };
 }
 
 // "200", "a\tb", or for a long text its length in characters and its first 24 of them.
@@ -123,6 +140,21 @@ inline std::string_view itemText(int list, int row)
 }
 
 // One line a person can follow by hand: "click Option14", "pick Combo6 row 3 (φ6)".
+// "End, Shift+Left, type "5", Backspace".
+inline std::string describe(const std::vector<Keystroke> &keys)
+{
+    static constexpr std::array<std::string_view, 11> kNames { "Home", "End", "Left", "Right", "Shift+Left",
+        "Shift+Right", "Shift+Home", "Backspace", "Delete", "type", "paste" };
+    std::string all;
+    for (const Keystroke &stroke : keys) {
+        all += all.empty() ? "" : ", ";
+        all += kNames.at(std::size_t(stroke.key));
+        if (stroke.key == Key::Type || stroke.key == Key::Paste)
+            all += ' ' + inQuotes(stroke.text);
+    }
+    return all;
+}
+
 inline std::string describe(const Action &action)
 {
     const std::string number = std::to_string(action.number);
@@ -151,7 +183,19 @@ inline std::string describe(const Action &action)
     case Verb::Undo:
         return "undo in " + field;
     case Verb::Press:
-        return "press Command" + number;
+        return "press Command" + number + (action.how == 0 ? "" : ", the message closed by its button");
+    case Verb::ClickLabel:
+        return "click Label" + number;
+    case Verb::MousePick:
+        return "pick " + item() + " from the list opened by its arrow";
+    case Verb::Cancel:
+        return "open Combo" + number
+            + (action.how == 0        ? " by F4"
+                    : action.how == 1 ? " by Alt+Down"
+                                      : " by its arrow")
+            + ", press Down " + std::to_string(action.row) + " times and Esc";
+    case Verb::Keys:
+        return "press " + describe(action.keys) + " in " + field;
     }
     return {};
 }
@@ -352,7 +396,7 @@ public:
         } else if (!messages.empty()) {
             return Failure { "message without a press", joined(messages) };
         }
-        if (action.verb == Verb::Pick || action.verb == Verb::PopupPick)
+        if (action.verb == Verb::Pick || action.verb == Verb::PopupPick || action.verb == Verb::MousePick)
             if (std::optional<Failure> failure = notePick(action, before, after))
                 return failure;
         return check(before, after);
@@ -575,8 +619,12 @@ private:
 // purposes, the texts people paste and plain junk.
 class Generator {
 public:
-    explicit Generator(std::uint64_t seed)
+    // On the system's own controls the session also clicks labels, picks with the mouse,
+    // closes opened lists without a pick and presses editing keys; it undoes nothing, as an edit
+    // control's undo is its own and not the model's.
+    explicit Generator(std::uint64_t seed, bool systemControls = false)
         : m_random(seed)
+        , m_systemControls(systemControls)
     {
     }
 
@@ -584,8 +632,12 @@ public:
     Action next(const Screen &screen)
     {
         const int roll = below(100);
-        if (roll < 22)
+        if (roll < 22) {
+            if (m_systemControls && below(10) == 0)
+                return { Verb::ClickLabel, 1 + below(app::highestNumber(app::Kind::Label)), false, 0, {}, 0,
+                    {} };
             return click(1 + below(int(kOptions) - 1));
+        }
         if (roll < 54) {
             // A diameter list more often than a purpose list: most picks are of a rope.
             std::vector<int> enabled;
@@ -596,6 +648,8 @@ public:
             if (enabled.empty())
                 enabled = { app::kTraditionalPurpose, app::kStandardPurpose };
             const int list = enabled.at(std::size_t(below(int(enabled.size()))));
+            if (m_systemControls)
+                return systemPick(list);
             const Verb verb = below(100) == 0 ? Verb::PopupPick : Verb::Pick;
             return pick(list, below(itemCount(list)), verb);
         }
@@ -609,7 +663,7 @@ public:
             if (how < 17)
                 return edit(Verb::Enter, number, list);
             if (how < 20)
-                return edit(Verb::Undo, number, list);
+                return m_systemControls ? keys(number, list) : edit(Verb::Undo, number, list);
             return edit(how < 60 ? Verb::Retype : Verb::Type, number, list, shortText(!list));
         }
         // Mostly the button that is enabled, as a person would; now and then the greyed one.
@@ -617,11 +671,56 @@ public:
                                                                             : app::kStandardCommand;
         const int other
             = enabled == app::kTraditionalCommand ? app::kStandardCommand : app::kTraditionalCommand;
-        return press(below(5) == 0 ? other : enabled);
+        Action pressed = press(below(5) == 0 ? other : enabled);
+        if (m_systemControls)
+            pressed.how = below(2);
+        return pressed;
     }
 
 private:
     int below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(m_random); }
+
+    // By the arrow keys on the closed list, from the list opened by F4 or Alt+Down, with the
+    // mouse, or no pick at all.
+    Action systemPick(int list)
+    {
+        const int roll = below(100);
+        Action action = pick(list, below(itemCount(list)),
+            roll < 35       ? Verb::Pick
+                : roll < 60 ? Verb::PopupPick
+                : roll < 85 ? Verb::MousePick
+                            : Verb::Cancel);
+        action.how = below(action.verb == Verb::Cancel ? 3 : 2);
+        if (action.verb == Verb::Cancel)
+            action.row = below(4);
+        return action;
+    }
+
+    // A few keys from the field's end: moving, selecting, deleting, typing and pasting. A plain
+    // arrow key follows no selection, as edit controls differ on where it leaves the caret.
+    Action keys(int number, bool list)
+    {
+        Action action = edit(Verb::Keys, number, list);
+        bool selected = false;
+        for (int count = 1 + below(6); count > 0; --count) {
+            const Key key = Key(below(int(Key::Paste) + 1));
+            if (selected && (key == Key::Left || key == Key::Right)) {
+                ++count;
+                continue;
+            }
+            Keystroke stroke { key, {} };
+            if (key == Key::Type)
+                stroke.text = shortText(!list);
+            else if (key == Key::Paste)
+                stroke.text = below(4) == 0 ? longText() : shortText(!list);
+            if (key == Key::ShiftLeft || key == Key::ShiftRight || key == Key::ShiftHome)
+                selected = true;
+            else if (key != Key::Type || stroke.text.find_first_not_of('\t') != std::string::npos)
+                selected = false; // a typed tab is not taken, and leaves the selection
+            action.keys.push_back(std::move(stroke));
+        }
+        return action;
+    }
 
     static bool isPurposeList(int n) { return n == app::kTraditionalPurpose || n == app::kStandardPurpose; }
 
@@ -703,6 +802,7 @@ private:
     }
 
     std::mt19937_64 m_random;
+    bool m_systemControls;
 };
 
 // The model with the inputs a front end reports for each action: a selection, a pick, the
@@ -933,9 +1033,10 @@ struct Report {
 // The actions are spread over windows opened one after another, each used for up to a few
 // hundred actions, so that the window as it opens (every list enabled, nothing chosen) gets
 // its share. A failure is reported with the fewest actions that still reproduce it.
-template <typename Driver> Report run(const Settings &settings, std::chrono::seconds shrinkTime)
+template <typename Driver>
+Report run(const Settings &settings, std::chrono::seconds shrinkTime, bool systemControls = false)
 {
-    Generator generator(settings.seed);
+    Generator generator(settings.seed, systemControls);
     std::mt19937_64 lengths(settings.seed);
     Report report;
     const auto start = std::chrono::steady_clock::now();

@@ -481,6 +481,8 @@ void Window::command(int id, int code)
                 DWORD(SendMessageW(source, CB_GETEDITSEL, 0, 0)) };
             return;
         }
+        if (code == CBN_SELENDOK)
+            m_opened = {};
         if (code == CBN_SELENDOK
             || (code == CBN_SELCHANGE && SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0) == 0))
             m_form.pick(n, int(SendMessageW(source, CB_GETCURSEL, 0, 0)));
@@ -616,7 +618,8 @@ void Window::showList(int n)
 }
 
 // Arrowing through an open list writes each item into the field; closing it without a pick
-// puts back the item, the text and the caret it was opened with.
+// puts back the item, the text and the caret it was opened with. A list that loses the focus
+// says the same (CBN_SELENDCANCEL) though it was not open: then there is nothing to put back.
 void Window::reopen(int n)
 {
     if (m_opened.list != n)
