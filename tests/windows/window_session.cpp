@@ -163,7 +163,7 @@ public:
         , m_checker(tally)
     {
         if (ready())
-            m_shown = read();
+            m_shown = settled();
     }
     WindowsSession(const WindowsSession &) = delete;
     WindowsSession &operator=(const WindowsSession &) = delete;
@@ -181,10 +181,7 @@ public:
         for (std::size_t n = 1; n < session::kLists; ++n)
             if (held.picked[n] != modelBefore.picked[n])
                 m_typed[n] = false;
-        session::Screen now = read();
-        for (const DWORD start = GetTickCount(); GetTickCount() - start < kSettleMs && !mirrors(now, held);
-             Sleep(15))
-            now = read();
+        session::Screen now = settled();
         closeMessages();
         std::optional<session::Failure> failure = m_checker.check(action, m_shown, now, m_shownMessages);
         if (!failure && m_shownMessages != m_modelMessages)
@@ -236,6 +233,18 @@ private:
     static bool isResult(std::size_t box)
     {
         return int(box) == app::kTraditionalResult || int(box) == app::kStandardResult;
+    }
+
+    // The program's controls once they show the model's state, or as they are after the longest
+    // an action may take; a window just opened may not have painted its boxes yet.
+    session::Screen settled() const
+    {
+        const session::Screen held = session::screenOf(m_form);
+        session::Screen now = read();
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < kSettleMs && !mirrors(now, held);
+             Sleep(15))
+            now = read();
+        return now;
     }
 
     session::Screen read() const
@@ -337,7 +346,7 @@ private:
         if (!drive::eventually([combo] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 2000))
             return;
         if (action.verb == Verb::MousePick) {
-            clickRow(combo, action.row);
+            clickRow(n, action.row);
         } else if (action.verb == Verb::PopupPick) {
             int at = m_calculator.picked(n);
             const int count = int(SendMessageW(combo, CB_GETCOUNT, 0, 0));
@@ -359,8 +368,9 @@ private:
             m_form.pick(n, action.row);
     }
 
-    // Clicks the row of the open list, turning the wheel over it first until the row shows.
-    static void clickRow(HWND combo, int row)
+    // Clicks the row of the open list. A row the list does not show is brought into view first
+    // with the arrow keys, which move the highlight of an open list and pick nothing.
+    void clickRow(int n, int row) const
     {
         HWND shown = nullptr;
         drive::eventually([&] {
@@ -373,22 +383,16 @@ private:
             return;
         RECT rect {};
         GetWindowRect(shown, &rect);
-        const int height = std::max(int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0)), 1);
+        const int height = std::max(int(SendMessageW(list(n), CB_GETITEMHEIGHT, 0, 0)), 1);
         const int lines = (rect.bottom - rect.top - 2) / height;
-        drive::moveTo({ (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 });
-        for (int turns = 0; turns < 20; ++turns) {
-            const int top = int(SendMessageW(shown, LB_GETTOPINDEX, 0, 0));
-            if (row >= top && row < top + lines)
-                break;
-            INPUT wheel {};
-            wheel.type = INPUT_MOUSE;
-            wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
-            wheel.mi.mouseData = DWORD(row < top ? WHEEL_DELTA : -WHEEL_DELTA);
-            drive::send(wheel);
-            drive::eventually([&] { return int(SendMessageW(shown, LB_GETTOPINDEX, 0, 0)) != top; }, 1000);
+        const int count = int(SendMessageW(list(n), CB_GETCOUNT, 0, 0));
+        const auto top = [shown] { return int(SendMessageW(shown, LB_GETTOPINDEX, 0, 0)); };
+        for (int steps = 0; (row < top() || row >= top() + lines) && steps <= count + 1; ++steps) {
+            const int at = m_calculator.picked(n);
+            drive::press(row < top() ? VK_UP : VK_DOWN);
+            movedFrom(n, at);
         }
-        const int top = int(SendMessageW(shown, LB_GETTOPINDEX, 0, 0));
-        drive::clickAt({ (rect.left + rect.right) / 2, rect.top + 1 + height * (row - top) + height / 2 });
+        drive::clickAt({ (rect.left + rect.right) / 2, rect.top + 1 + height * (row - top()) + height / 2 });
     }
 
     // A click at the end of the field, then the action's keys, each told to the model as the
