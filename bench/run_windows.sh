@@ -21,6 +21,7 @@ rounds=${1:-${BENCH_ROUNDS:-11}}
 max_ratio=1.10
 
 bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb
+source scripts/wine_env.sh
 
 work=$(mktemp -d /tmp/ropecalc-bench-windows.XXXXXX)
 prefix=$root/build-bench-windows/wine
@@ -86,7 +87,7 @@ if [ -z "${ROPECALC_EXE:-}" ] && command -v git >/dev/null 2>&1 && git rev-parse
     changes=$(git status --porcelain -- app common standard traditional | wc -l)
     echo "source:  commit $(git log -1 --format='%h %cs') with $changes changed or new files in app, common, standard, traditional"
 fi
-echo "wine:    $(/usr/lib/wine/wine64 --version), display :$(cat "$work/display")"
+echo "wine:    $("$wine64" --version), display :$(cat "$work/display")"
 echo
 
 # One run of each first, uncounted, so that neither pays alone for filling the caches (Wine's

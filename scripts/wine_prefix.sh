@@ -4,16 +4,14 @@
 # Latin letters half the width of an ideograph. Needs DISPLAY.
 # Usage: bash scripts/wine_prefix.sh [prefix]    (build-windows/wine by default)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${1:-${WINEPREFIX:-$root/build-windows/wine}}
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "$0")/wine_env.sh"
+export WINEPREFIX=${1:-${WINEPREFIX:-$wine_default_prefix}}
 [ -f "$WINEPREFIX/.ropecalc-ready" ] && exit 0
 rm -rf "$WINEPREFIX"
 mkdir -p "$(dirname "$WINEPREFIX")"
-/usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
-/usr/lib/wine/wineserver -w
-reg() { /usr/lib/wine/wine64 reg add "$@" /f >/dev/null; }
+"$wine64" wineboot --init >/dev/null 2>&1
+"$wineserver" -w
+reg() { "$wine64" reg add "$@" /f >/dev/null; }
 # Without a window manager, an unmanaged window closes in milliseconds instead of seconds.
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
 # A crash ends the process instead of waiting on a dialog.
@@ -21,5 +19,5 @@ reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 for face in '宋体' SimSun NSimSun; do
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'Noto Sans Mono CJK SC'
 done
-/usr/lib/wine/wineserver -w
+"$wineserver" -w
 touch "$WINEPREFIX/.ropecalc-ready"

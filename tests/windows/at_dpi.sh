@@ -5,12 +5,13 @@
 # would wait for them.
 # Usage: at_dpi.sh DPI EMULATOR DRIVE_WINDOW ROPECALC
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/wine_env.sh"
 dpi=$1 emulator=$2 driver=$3 program=$4
 : "${WINEPREFIX:?the prefix the tests run in (scripts/wine_display.sh sets it)}"
 server() {
-    /usr/lib/wine/wineserver -k || true
-    /usr/lib/wine/wineserver -w
-    /usr/lib/wine/wineserver -p
+    "$wineserver" -k || true
+    "$wineserver" -w
+    "$wineserver" -p
 }
 restart() {
     {

@@ -28,6 +28,7 @@ wait_window=$(realpath "$3")
 [ -f "$installer" ] && [ -f "$emulator" ] && [ -f "$wait_window" ] || fail "missing: $*"
 [ -n "${DISPLAY:-}" ] || fail "DISPLAY is not set: Wine needs an X server (Xvfb) to show windows"
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/wine_env.sh"
 name=ropecalc
 product=钢丝绳安全系数计算器
 version=$(basename "$installer" | sed -n "s/^$name-\(.*\)-setup\.exe$/\1/p")
@@ -41,10 +42,10 @@ pe=$((16#$(od -An -tx4 -j60 -N4 "$installer" | tr -d ' ')))
 grep -aq 'requestedExecutionLevel level="asInvoker"' "$installer" || fail "the installer asks for more than the user's rights"
 
 # The copy takes Wine's parts of the prefix: its drives, its registry and its update stamp.
-source_prefix=${WINEPREFIX:-$root/build-windows/wine}
+source_prefix=${WINEPREFIX:-$wine_default_prefix}
 work=$(mktemp -d /tmp/ropecalc-installer.XXXXXX)
 export WINEPREFIX=$work/prefix
-wineserver=${WINESERVER:-/usr/lib/wine/wineserver}
+wineserver=${WINESERVER:-$wineserver}
 cleanup() {
     [ -x "$wineserver" ] && "$wineserver" -k 2>/dev/null && "$wineserver" -w 2>/dev/null || true
     rm -rf "$work"
