@@ -38,7 +38,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-jobs=$(nproc 2>/dev/null || echo 2)
+source scripts/jobs.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target ropecalc tst_handler_speed -j"$jobs" >/dev/null
 cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -21,6 +21,7 @@ rounds=${1:-${BENCH_ROUNDS:-11}}
 max_ratio=1.10
 
 bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb
+source scripts/jobs.sh
 source scripts/wine_env.sh
 
 work=$(mktemp -d /tmp/ropecalc-bench-windows.XXXXXX)
@@ -41,7 +42,6 @@ quietly() {
     }
 }
 
-jobs=$(nproc 2>/dev/null || echo 2)
 if [ -z "${ROPECALC_EXE:-}" ]; then
     quietly cmake --preset windows
     quietly cmake --build --preset windows --target ropecalc -j"$jobs"

@@ -4,6 +4,7 @@
 # build-windows/ropecalc-<version>-setup.exe. Further arguments go to the configuration.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/jobs.sh
 bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis
 cmake --preset windows "$@" >/dev/null
-cmake --build --preset windows -j"$(nproc 2>/dev/null || echo 2)"
+cmake --build --preset windows -j"$jobs"

@@ -3,8 +3,9 @@
 # Qt's offscreen platform, brought into each state by real clicks and typing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/jobs.sh
 bash scripts/deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target screenshot_states -j"$(nproc 2>/dev/null || echo 2)" >/dev/null
+cmake --build --preset release --target screenshot_states -j"$jobs" >/dev/null
 mkdir -p docs
 env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=offscreen build/tests/screenshot_states docs

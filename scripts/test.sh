@@ -6,9 +6,10 @@
 # bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/jobs.sh
 bash scripts/deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j"$(nproc 2>/dev/null || echo 2)"
+cmake --build --preset release -j"$jobs"
 bash scripts/test_lint.sh
 ctest --preset release
 bash scripts/test_package.sh

@@ -5,10 +5,11 @@
 # build-fuzz/findings/. New inputs go to a scratch folder, never into the committed seeds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/jobs.sh
 seconds="${FUZZ_SECONDS:-30}"
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$(nproc 2>/dev/null || echo 2)"
+cmake --build --preset fuzz -j"$jobs"
 
 findings="$PWD/build-fuzz/findings"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/ropecalc-fuzz.XXXXXX")"

@@ -4,6 +4,7 @@
 # compile commands of the Release build (cmake --preset release).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/jobs.sh
 bash scripts/deps.sh
 
 mapfile -t sources < <(find app bench common standard traditional tests -name '*.cpp' -o -name '*.h' | sort)
@@ -13,7 +14,7 @@ echo "lint: ${#sources[@]} files formatted as .clang-format says"
 # The Windows front end builds only with mingw-w64: scripts/tidy_windows.sh checks it.
 mapfile -t product < <(find app common standard traditional -name '*.cpp' -not -path 'app/win32/*' | sort)
 [ -f build/compile_commands.json ] || cmake --preset release >/dev/null
-if ! printf '%s\0' "${product[@]}" | xargs -0 -n 1 -P "$(nproc 2>/dev/null || echo 2)" \
+if ! printf '%s\0' "${product[@]}" | xargs -0 -n 1 -P "$jobs" \
     clang-tidy -p build --quiet --warnings-as-errors='*' >build/clang-tidy.log 2>&1; then
     grep -E -A3 'warning:|error:' build/clang-tidy.log >&2 || cat build/clang-tidy.log >&2
     exit 1
