@@ -19,24 +19,11 @@ max_instruction_ratio=1.15
 max_memory_ratio=1.10
 settle_seconds=0.5
 
-bash scripts/deps.sh
-# The measuring tools, by the file each package installs (GNU time, not the shell's keyword).
-tools=(/usr/bin/valgrind:valgrind /usr/bin/time:time /usr/bin/Xvfb:xvfb /usr/bin/xev:x11-utils)
-missing=()
-for entry in "${tools[@]}"; do
-    [ -x "${entry%%:*}" ] || missing+=("${entry#*:}")
+# The measuring tools: valgrind, GNU time (not the shell's keyword), Xvfb and xev.
+bash scripts/deps.sh valgrind time xvfb x11-utils
+for tool in /usr/bin/valgrind /usr/bin/time /usr/bin/Xvfb /usr/bin/xev; do
+    [ -x "$tool" ] || { echo "Please install valgrind, GNU time, Xvfb and xev: $tool is missing" >&2; exit 2; }
 done
-if [ ${#missing[@]} -gt 0 ]; then
-    if ! command -v apt-get >/dev/null 2>&1; then
-        echo "Please install: ${missing[*]} (valgrind, GNU time, Xvfb, xev)" >&2
-        exit 2
-    fi
-    sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    echo "Installing ${missing[*]}" >&2
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
 
 source scripts/jobs.sh
 cmake --preset release >/dev/null

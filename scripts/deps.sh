@@ -1,20 +1,15 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the calculator need, on Debian or Ubuntu.
-# Elsewhere it names what to install and leaves it to the user. Further Debian package names
-# given as arguments are installed too.
+# Installs what building and running the calculator need, on Debian or Ubuntu, and the further
+# Debian packages given as arguments: each script names the tools it uses beyond those.
+# Elsewhere it names what to install and leaves it to the user.
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-noto-cjk "$@")
-# The fuzz targets of scripts/test_fuzz.sh: clang and its libFuzzer runtime, in the distribution's
-# default version (14 on Debian 12).
-packages+=(clang libclang-rt-dev)
-# The format and lint checks of scripts/test_lint.sh.
-packages+=(clang-format clang-tidy)
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     echo "No apt here: install a C++20 compiler (g++ 12 or newer), CMake 3.25 or newer, the Qt 6 Widgets" >&2
     echo "development files (Qt 6.4 or newer) and a Simplified Chinese font such as Noto Sans CJK SC." >&2
-    echo "The tests also need clang with its libFuzzer runtime, clang-format and clang-tidy." >&2
+    [ $# -eq 0 ] || echo "This step also needs, by their Debian names: $*" >&2
     exit 0
 fi
 

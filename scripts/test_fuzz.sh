@@ -6,6 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/jobs.sh
+# clang and its libFuzzer runtime, in the distribution's default version (14 on Debian 12).
+bash scripts/deps.sh clang libclang-rt-dev
 seconds="${FUZZ_SECONDS:-30}"
 
 cmake --preset fuzz >/dev/null

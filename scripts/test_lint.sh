@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/jobs.sh
-bash scripts/deps.sh
+bash scripts/deps.sh clang-format clang-tidy
 
 mapfile -t sources < <(find app bench common standard traditional tests -name '*.cpp' -o -name '*.h' | sort)
 clang-format --dry-run --Werror "${sources[@]}"

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/jobs.sh
+bash scripts/deps.sh
 
 # Reports from inside the third-party libraries that are not ours to mend are suppressed in
 # these files, each with the reason; nothing of ours may be listed there.

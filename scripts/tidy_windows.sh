@@ -5,6 +5,7 @@
 # compiler intrinsics, which the GCC ones would not match.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/deps.sh clang-tidy g++-mingw-w64-x86-64-posix
 args=(--extra-arg=--target=x86_64-w64-mingw32 --extra-arg=-nostdinc++)
 while read -r directory; do
     args+=("--extra-arg=-isystem$directory")
