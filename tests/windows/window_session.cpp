@@ -382,9 +382,9 @@ private:
         if (shown == nullptr)
             return;
         RECT rect {};
-        GetWindowRect(shown, &rect);
+        GetClientRect(shown, &rect);
         const int height = std::max(int(SendMessageW(list(n), CB_GETITEMHEIGHT, 0, 0)), 1);
-        const int lines = (rect.bottom - rect.top - 2) / height;
+        const int lines = rect.bottom / height;
         const int count = int(SendMessageW(list(n), CB_GETCOUNT, 0, 0));
         const auto top = [shown] { return int(SendMessageW(shown, LB_GETTOPINDEX, 0, 0)); };
         for (int steps = 0; (row < top() || row >= top() + lines) && steps <= count + 1; ++steps) {
@@ -392,7 +392,13 @@ private:
             drive::press(row < top() ? VK_UP : VK_DOWN);
             movedFrom(n, at);
         }
-        drive::clickAt({ (rect.left + rect.right) / 2, rect.top + 1 + height * (row - top()) + height / 2 });
+        // Where the row stands now, on the screen: the open list is placed under its field
+        // once shown, so it is asked only now.
+        Sleep(100);
+        RECT item {};
+        SendMessageW(shown, LB_GETITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&item));
+        MapWindowPoints(shown, nullptr, reinterpret_cast<POINT *>(&item), 2);
+        drive::clickAt({ (item.left + item.right) / 2, (item.top + item.bottom) / 2 });
     }
 
     // A click at the end of the field, then the action's keys, each told to the model as the

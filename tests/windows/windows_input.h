@@ -9,6 +9,7 @@
 #include "app/win32/win_text.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
@@ -173,8 +174,16 @@ inline void moveTo(POINT at)
     Sleep(50);
 }
 
+// A click where the last one was, within the double-click time, would be a double-click: a
+// second click of its own waits that time out, as a person's would.
 inline void clickAt(POINT at)
 {
+    static POINT last { -1, -1 };
+    static DWORD lastTime = 0;
+    const DWORD since = GetTickCount() - lastTime;
+    if (std::abs(at.x - last.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2
+        && std::abs(at.y - last.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2 && since <= GetDoubleClickTime())
+        Sleep(GetDoubleClickTime() - since + 20);
     moveTo(at);
     INPUT input {};
     input.type = INPUT_MOUSE;
@@ -182,6 +191,8 @@ inline void clickAt(POINT at)
         input.mi.dwFlags = flags;
         send(input);
     }
+    last = at;
+    lastTime = GetTickCount();
     Sleep(20);
 }
 
