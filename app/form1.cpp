@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/bindings.h"
+#include "app/presentation.h"
 #include "common/purpose_table.h"
 #include "standard/rope_tables.h"
 #include "traditional/rope_tables.h"
@@ -14,15 +15,6 @@ bool readOnly(Ref box)
     const ControlSpec *row = specOf(box);
     return row != nullptr && row->style == Style::ReadOnly;
 }
-
-// The frame each option button stands in: its group.
-constexpr auto kOptionFrames = [] {
-    std::array<int, highestNumber(Kind::Option) + 1> frames {};
-    for (const ControlSpec &row : kControls)
-        if (row.kind == Kind::Option)
-            frames.at(std::size_t(row.number)) = row.parent.number;
-    return frames;
-}();
 
 } // namespace
 
@@ -139,9 +131,8 @@ void Form1::setChecked(int option)
     const Ref ref { Kind::Option, option };
     if (checked(option))
         return;
-    const int frame = kOptionFrames.at(std::size_t(option));
-    for (int other = 1; other < int(kOptionFrames.size()); ++other)
-        if (other != option && kOptionFrames.at(std::size_t(other)) == frame)
+    for (int other : optionGroup(option))
+        if (other != option)
             clear(other);
     update(ref, &ControlState::checked, true);
     raise(ref, Event::Click);
