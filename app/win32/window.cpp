@@ -1,5 +1,6 @@
 #include "app/win32/window.h"
 
+#include "app/presentation.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/win_text.h"
 
@@ -20,19 +21,10 @@ namespace {
 constexpr const wchar_t *kClassName = L"ropecalc.Form1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed border, close box only
 constexpr DWORD kWindowExStyle = 0;
-constexpr int kDialogPoints = 9;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
 constexpr UINT kNameControls = WM_APP; // posted at start, to name the controls for screen readers
 
-int pixels(int twips, UINT dpi)
-{
-    return MulDiv(twips, int(dpi), 1440);
-}
-
-bool takesFocus(Kind kind)
-{
-    return kind != Kind::Frame && kind != Kind::Label;
-}
+static_assert(app::kDialogFont.charset == GB2312_CHARSET && app::kDialogFont.weight == FW_NORMAL);
 
 // The order the controls are made in, which is their z-order: the controls that take the focus
 // in tab order, so that Tab follows the design's tab indexes; each label right before the first
@@ -40,16 +32,10 @@ bool takesFocus(Kind kind)
 // their contents.
 std::vector<const app::ControlSpec *> creationOrder()
 {
-    std::vector<const app::ControlSpec *> focusable;
-    for (const app::ControlSpec &row : app::kControls)
-        if (takesFocus(row.kind))
-            focusable.push_back(&row);
-    std::ranges::sort(focusable, {}, &app::ControlSpec::tabIndex);
-
     std::vector<const app::ControlSpec *> order;
     const auto placed
         = [&order](const app::ControlSpec *row) { return std::ranges::find(order, row) != order.end(); };
-    for (const app::ControlSpec *row : focusable) {
+    for (const app::ControlSpec *row : app::kTabOrder) {
         const Ref ref { row->kind, row->number };
         const auto *const naming = std::ranges::find(app::kNamedBy, ref, &app::NamedBy::control);
         if (naming != app::kNamedBy.end() && naming->by.kind == Kind::Label
@@ -62,20 +48,6 @@ std::vector<const app::ControlSpec *> creationOrder()
             if (row.kind == last && !placed(&row))
                 order.push_back(&row);
     return order;
-}
-
-std::wstring nameOf(const app::NamedBy &row)
-{
-    const auto trimmed = [](std::string_view caption) {
-        const auto first = caption.find_first_not_of(' ');
-        return first == std::string_view::npos
-            ? std::string_view {}
-            : caption.substr(first, caption.find_last_not_of(' ') - first + 1);
-    };
-    std::string name(trimmed(app::captionOf(row.by)));
-    if (row.also.number != 0)
-        name.append(" ").append(trimmed(app::captionOf(row.also)));
-    return wide(name);
 }
 
 // A function of a library loaded at run time.
@@ -217,7 +189,7 @@ void Window::buildControls(HINSTANCE instance)
         }
         // Every control that takes the focus is a tab stop and a group of its own; the arrow keys
         // move within an option frame (translate).
-        if (takesFocus(row->kind))
+        if (app::takesFocus(row->kind))
             style |= WS_TABSTOP | WS_GROUP;
         const Ref ref { row->kind, row->number };
         // Made in its place and size: moving 95 controls afterwards would cost the start.
@@ -252,16 +224,17 @@ void Window::nameControls()
             reinterpret_cast<void **>(&m_annotations))))
         return;
     for (const app::NamedBy &row : app::kNamedBy)
-        m_annotations->SetHwndPropStr(
-            control(row.control), DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, nameOf(row).c_str());
+        m_annotations->SetHwndPropStr(control(row.control), DWORD(OBJID_CLIENT), CHILDID_SELF,
+            PROPID_ACC_NAME, wide(app::accessibleName(row)).c_str());
 }
 
 // The dialog font at the window's DPI, and the height of one of its lines; the font it replaces.
 HFONT Window::makeFont()
 {
-    HFONT font = checked(CreateFontW(-MulDiv(kDialogPoints, int(m_dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                             FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, L"宋体"),
+    const app::FontSpec &spec = app::kDialogFont;
+    HFONT font = checked(CreateFontW(-MulDiv(spec.points, int(m_dpi), 72), 0, 0, 0, spec.weight, FALSE, FALSE,
+                             FALSE, DWORD(spec.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(spec.face).c_str()),
         "CreateFontW");
     HDC dc = GetDC(m_window);
     const HGDIOBJ previous = SelectObject(dc, font);
@@ -273,23 +246,18 @@ HFONT Window::makeFont()
     return std::exchange(m_font, font);
 }
 
-// Where a control goes, in pixels of the client area: the design is in twips, and at the
-// window's DPI a twip is dpi/1440 pixels.
+// Where a control goes, in pixels of the client area at the window's DPI.
 RECT Window::placeOf(const app::ControlSpec &row) const
 {
     const app::TwipsPoint origin = app::originOf(row.parent);
-    const int left = pixels(origin.x + row.left, m_dpi);
-    int top = pixels(origin.y + row.top, m_dpi);
-    int height = pixels(row.height, m_dpi);
-    if (row.kind == Kind::Label && height < m_lineHeight) {
-        // The design's labels are lower than a line of the font; a label grows about its
-        // middle, so that its text stays where the design puts it, and whole.
-        top -= (m_lineHeight - height) / 2;
-        height = m_lineHeight;
-    }
+    const int left = app::pixels(origin.x + row.left, int(m_dpi));
+    app::VerticalExtent extent { app::pixels(origin.y + row.top, int(m_dpi)),
+        app::pixels(row.height, int(m_dpi)) };
+    if (row.kind == Kind::Label)
+        extent = app::grownLabel(extent.top, extent.height, m_lineHeight);
     if (row.kind == Kind::Combo)
-        height += kListLines * m_lineHeight; // the height of a combo box includes its list
-    return { left, top, left + pixels(row.width, m_dpi), top + height };
+        extent.height += kListLines * m_lineHeight; // the height of a combo box includes its list
+    return { left, extent.top, left + app::pixels(row.width, int(m_dpi)), extent.top + extent.height };
 }
 
 void Window::fitFont(HWND made)
@@ -300,7 +268,8 @@ void Window::fitFont(HWND made)
 // The window's client area is the design's at its DPI, and its frame whatever that takes.
 void Window::fitWindow()
 {
-    RECT frame { 0, 0, pixels(app::kClientWidth, m_dpi), pixels(app::kClientHeight, m_dpi) };
+    RECT frame { 0, 0, app::pixels(app::kClientWidth, int(m_dpi)),
+        app::pixels(app::kClientHeight, int(m_dpi)) };
     AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, m_dpi);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -525,11 +494,7 @@ bool Window::moveWithinGroup(HWND focused, WPARAM key)
     const auto found = std::ranges::find(options, focused);
     if (focused == nullptr || found == options.end())
         return false;
-    const Ref frame = app::specOf(app::option(int(found - options.begin())))->parent;
-    std::vector<int> group;
-    for (const app::ControlSpec &row : app::kControls)
-        if (row.kind == Kind::Option && row.parent == frame)
-            group.push_back(row.number);
+    const std::vector<int> group = app::optionGroup(int(found - options.begin()));
     const auto at = std::size_t(std::ranges::find(group, int(found - options.begin())) - group.begin());
     const bool forward = key == VK_RIGHT || key == VK_DOWN;
     for (std::size_t step = 1; step < group.size(); ++step) {

@@ -5,6 +5,7 @@
 // Usage: drive_window ropecalc.exe [dpi]   (with a DPI, only the start state and the layout)
 
 #include "app/control_table.h"
+#include "app/presentation.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/win_text.h"
 #include "common/safety_check.h"
@@ -55,8 +56,8 @@ void startState(const Calculator &c)
     RECT client {};
     GetClientRect(c.window(), &client);
     const int dpi = int(GetDpiForWindow(c.window()));
-    expect(client.right == MulDiv(app::kClientWidth, dpi, 1440)
-            && client.bottom == MulDiv(app::kClientHeight, dpi, 1440),
+    expect(client.right == app::pixels(app::kClientWidth, dpi)
+            && client.bottom == app::pixels(app::kClientHeight, dpi),
         "client area is the design's size at the window's DPI");
     const LONG style = GetWindowLongW(c.window(), GWL_STYLE);
     expect((style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0 && (style & WS_SYSMENU) != 0,
@@ -105,9 +106,9 @@ void layout(const Calculator &c, int dpi)
         RECT rect {};
         GetWindowRect(c.item(Ref { row.kind, row.number }), &rect);
         MapWindowPoints(nullptr, c.window(), reinterpret_cast<POINT *>(&rect), 2);
-        placed = placed && rect.left == MulDiv(origin.x, dpi, 1440) && rect.top == MulDiv(origin.y, dpi, 1440)
-            && rect.right - rect.left == MulDiv(row.width, dpi, 1440)
-            && rect.bottom - rect.top == MulDiv(row.height, dpi, 1440);
+        placed = placed && rect.left == app::pixels(origin.x, dpi) && rect.top == app::pixels(origin.y, dpi)
+            && rect.right - rect.left == app::pixels(row.width, dpi)
+            && rect.bottom - rect.top == app::pixels(row.height, dpi);
     }
     expect(placed, "every box and button in its place and size");
 }
@@ -115,11 +116,7 @@ void layout(const Calculator &c, int dpi)
 // Tab goes through the controls in the design's tab order and selects nothing; Shift+Tab back.
 void tabOrder(const Calculator &c)
 {
-    std::vector<const app::ControlSpec *> order;
-    for (const app::ControlSpec &row : app::kControls)
-        if (row.kind != Kind::Frame && row.kind != Kind::Label)
-            order.push_back(&row);
-    std::ranges::sort(order, {}, &app::ControlSpec::tabIndex);
+    const auto &order = app::kTabOrder;
     click(c.item(app::label(16))); // the window takes the keyboard, no control has the focus
     bool inOrder = true;
     for (std::size_t i = 0; i < 12; ++i) {
