@@ -4,6 +4,7 @@
 // read-out, input and result box is expected to hold. Measured with the font the window
 // really got, so a missing CJK font shows up as a failure here rather than as cut-off text.
 
+#include "app/presentation.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/window.h"
 #include "standard/lookup.h"
@@ -151,10 +152,11 @@ private slots:
         QCOMPARE(m_form->grab().size(), (QSizeF(m_form->size()) * asked).toSize());
         const QFontInfo face(m_form->font());
         // The design's own face where the machine has it, else the CJK face the install brings.
-        const QStringList measured { QStringLiteral("SimSun"), QStringLiteral("宋体"),
-            QStringLiteral("NSimSun"), QStringLiteral("Noto Sans Mono CJK SC") };
+        const QStringList measured { qtview::qtText(app::kDialogFont.latinFace),
+            qtview::qtText(app::kDialogFont.face), QStringLiteral("NSimSun"),
+            QStringLiteral("Noto Sans Mono CJK SC") };
         QVERIFY2(measured.contains(face.family()), qPrintable(face.family()));
-        QCOMPARE(face.pointSize(), 9);
+        QCOMPARE(face.pointSize(), app::kDialogFont.points);
     }
 
     void labels_data()

@@ -3,6 +3,8 @@
 // choice runs the very handlers, and leaves the very window, that the mouse would.
 
 #include "app/control_table.h"
+#include "app/presentation.h"
+#include "app/qt/qt_text.h"
 #include "widget_actions.h"
 #include "window_fixture.h"
 
@@ -18,19 +20,12 @@
 
 namespace {
 
-// The controls that take the focus, by tab index; frames and labels never do.
+// The names of the controls that take the focus, in the window's tab order.
 QStringList tabOrderOfTable()
 {
-    std::vector<app::ControlSpec> rows;
-    std::copy_if(app::kControls.begin(), app::kControls.end(), std::back_inserter(rows),
-        [](const app::ControlSpec &row) {
-            return row.kind != app::Kind::Frame && row.kind != app::Kind::Label;
-        });
-    std::sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.tabIndex < b.tabIndex; });
-    static constexpr std::array kindNames { "Frame", "Label", "Option", "Combo", "Text", "Command" };
     QStringList names;
-    for (const app::ControlSpec &row : rows)
-        names << QLatin1String(kindNames.at(std::size_t(row.kind))) + QString::number(row.number);
+    for (const app::ControlSpec *row : app::kTabOrder)
+        names << qtview::qtText(app::kKindNames.at(std::size_t(row->kind))) + QString::number(row->number);
     return names;
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "app/presentation.h"
+
 namespace qtview {
 
-// The window is laid out in twips; at 96 dpi 15 twips make one pixel. Larger screens are
-// left to Qt's device-pixel scaling.
+// Widgets are laid out at 96 dpi, 15 twips a pixel: Qt scales them to the screen itself, by
+// its device-pixel ratio.
+constexpr int kLayoutDpi = 96;
+
 constexpr int twipsToPixels(int twips)
 {
-    return (2 * twips + 15) / 30;
+    return app::pixels(twips, kLayoutDpi);
 }
 
 } // namespace qtview

@@ -1,6 +1,7 @@
 #include "app/qt/window.h"
 
 #include "app/control_table.h"
+#include "app/presentation.h"
 #include "app/qt/message_box.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/twips.h"
@@ -13,8 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <algorithm>
-#include <utility>
 
 namespace qtview {
 
@@ -23,17 +22,19 @@ using app::Ref;
 
 namespace {
 
-// The dialog font of the window's design. Where it is missing, the fallbacks are CJK faces
-// that, like it, give Latin letters and digits half the width of a Chinese character, so
-// captions such as "1470kN/mm2" still fit their boxes.
+// The dialog font of the window's design, asked for by its English name first, the one
+// fontconfig is surest to know. Where it is missing, the fallbacks are CJK faces that, like it,
+// give Latin letters and digits half the width of a Chinese character, so captions such as
+// "1470kN/mm2" still fit their boxes. Qt picks glyphs by writing system, not by character set.
 QFont dialogFont()
 {
+    const app::FontSpec &spec = app::kDialogFont;
     QFont font;
-    font.setFamilies({ QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("NSimSun"),
+    font.setFamilies({ qtText(spec.latinFace), qtText(spec.face), QStringLiteral("NSimSun"),
         QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
         QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback") });
-    font.setPointSize(9);
-    font.setWeight(QFont::Normal);
+    font.setPointSize(spec.points);
+    font.setWeight(QFont::Weight(spec.weight));
     return font;
 }
 
@@ -73,21 +74,12 @@ QComboBox *makeList(QWidget *parent)
 }
 
 // The design's labels are 10 to 13 pixels high, less than one line of the CJK dialog font (17
-// pixels from ascent to descent), which would cut off the tops of the ideographs and the foot of
-// the "g" in "kg/mm2". A label grows about its middle to one line: its text stays where the
-// design puts it, and whole. Labels lie over no control created before them, so they take no
-// clicks from one.
+// pixels from ascent to descent), so they grow to one line. Labels lie over no control created
+// before them, so they take no clicks from one.
 QRect atLeastOneLine(const QRect &box, int lineHeight)
 {
-    const int grow = std::max(0, lineHeight - box.height());
-    return box.adjusted(0, -grow / 2, 0, grow - grow / 2);
-}
-
-// Read-only read-outs take the focus too: a keyboard or screen-reader user reaches them by Tab
-// to hear or copy a value, in the place the design's tab indexes give them.
-bool takesFocus(Kind kind)
-{
-    return kind != Kind::Frame && kind != Kind::Label;
+    const app::VerticalExtent grown = app::grownLabel(box.top(), box.height(), lineHeight);
+    return { box.left(), grown.top, box.width(), grown.height };
 }
 
 } // namespace
@@ -130,7 +122,6 @@ QWidget *Window::widget(Ref ref)
 
 void Window::buildControls()
 {
-    std::vector<std::pair<int, QWidget *>> focusOrder;
     for (const app::ControlSpec &row : app::kControls) {
         QWidget *parent = widget(row.parent);
         const QString caption = qtText(row.caption);
@@ -171,13 +162,12 @@ void Window::buildControls()
         if (row.kind == Kind::Label)
             box = atLeastOneLine(box, control->fontMetrics().height());
         control->setGeometry(box);
-        if (takesFocus(row.kind))
-            focusOrder.emplace_back(row.tabIndex, control);
     }
-    std::sort(
-        focusOrder.begin(), focusOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    for (std::size_t i = 1; i < app::kTabOrder.size(); ++i) {
+        const app::ControlSpec &before = *app::kTabOrder.at(i - 1);
+        const app::ControlSpec &after = *app::kTabOrder.at(i);
+        setTabOrder(widget(Ref { before.kind, before.number }), widget(Ref { after.kind, after.number }));
+    }
 }
 
 void Window::fillLists()
@@ -196,11 +186,8 @@ void Window::fillLists()
 void Window::nameControls()
 {
     for (const app::NamedBy &row : app::kNamedBy) {
-        QString name = qtText(app::captionOf(row.by)).trimmed();
-        if (row.also.number != 0)
-            name += QLatin1Char(' ') + qtText(app::captionOf(row.also)).trimmed();
         QWidget *named = widget(row.control);
-        named->setAccessibleName(name);
+        named->setAccessibleName(qtText(app::accessibleName(row)));
         QLabel *label = row.by.kind == Kind::Label ? m_labels.at(std::size_t(row.by.number)) : nullptr;
         if (label != nullptr && label->buddy() == nullptr)
             label->setBuddy(named);
