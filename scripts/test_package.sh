@@ -42,12 +42,10 @@ for size in 16 22 24 32 48 64 128 256; do
     [ "$(png_size "$png")" = "${size}x${size}" ] || fail "$png is $(png_size "$png")"
 done
 
-# The window's client area from the control table, in pixels at 15 twips a pixel, rounded.
-twips() { sed -n "s/.*$1 = \([0-9]*\);.*/\1/p" app/control_table.h; }
-width_twips=$(twips kClientWidth)
-height_twips=$(twips kClientHeight)
-[ -n "$width_twips" ] && [ -n "$height_twips" ] || fail "no client size in app/control_table.h"
-expected="$(((2 * width_twips + 15) / 30))x$(((2 * height_twips + 15) / 30))"
+# The window's client area from the control table, in pixels, as the build computes it.
+cmake --build --preset release --target design_size >/dev/null
+expected=$(build/app/qt/design_size)
+[[ $expected =~ ^[0-9]+x[0-9]+$ ]] || fail "no window size from build/app/qt/design_size"
 
 picture=$unpacked/form1.png
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR QT_QPA_PLATFORM=offscreen \
