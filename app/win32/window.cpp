@@ -435,7 +435,6 @@ void Window::command(int id, int code)
     if (!ref)
         return;
     const int n = ref->number;
-    HWND source = control(*ref);
     switch (ref->kind) {
     case Kind::Option:
         if (code == BN_CLICKED && !m_focusing) {
@@ -445,27 +444,11 @@ void Window::command(int id, int code)
         }
         return;
     case Kind::Combo:
-        if (code == CBN_DROPDOWN) {
-            m_opened = { n, int(SendMessageW(source, CB_GETCURSEL, 0, 0)), textOf(source),
-                DWORD(SendMessageW(source, CB_GETEDITSEL, 0, 0)) };
-            return;
-        }
-        if (code == CBN_SELENDOK)
-            m_opened = {};
-        if (code == CBN_SELENDOK
-            || (code == CBN_SELCHANGE && SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0) == 0))
-            m_form.pick(n, int(SendMessageW(source, CB_GETCURSEL, 0, 0)));
-        else if (code == CBN_EDITCHANGE)
-            m_form.type(app::combo(n), utf8(textOf(source)));
-        else if (code == CBN_SELENDCANCEL)
-            reopen(n);
-        else
-            return;
-        showList(n);
+        listCommand(n, code);
         return;
     case Kind::Text:
         if (code == EN_CHANGE) {
-            m_form.type(app::text(n), utf8(textOf(source)));
+            m_form.type(app::text(n), utf8(textOf(control(*ref))));
             showBox(n);
         }
         return;
@@ -476,6 +459,35 @@ void Window::command(int id, int code)
     default:
         return;
     }
+}
+
+void Window::listCommand(int n, int code)
+{
+    HWND list = control(app::combo(n));
+    switch (code) {
+    case CBN_DROPDOWN:
+        m_opened = { n, int(SendMessageW(list, CB_GETCURSEL, 0, 0)), textOf(list),
+            DWORD(SendMessageW(list, CB_GETEDITSEL, 0, 0)) };
+        return;
+    case CBN_SELENDOK:
+        m_opened = {};
+        m_form.pick(n, int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+        break;
+    case CBN_SELCHANGE:
+        if (SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0)
+            return;
+        m_form.pick(n, int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+        break;
+    case CBN_EDITCHANGE:
+        m_form.type(app::combo(n), utf8(textOf(list)));
+        break;
+    case CBN_SELENDCANCEL:
+        reopen(n);
+        break;
+    default:
+        return;
+    }
+    showList(n);
 }
 
 bool Window::translate(MSG &message)

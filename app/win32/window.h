@@ -53,6 +53,7 @@ private:
     HWND control(app::Ref ref) const;
 
     void command(int id, int code);
+    void listCommand(int n, int code);
     bool moveWithinGroup(HWND focused, WPARAM key);
     HBRUSH boxColour(HWND box, HDC dc);
 
