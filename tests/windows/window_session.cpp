@@ -21,7 +21,6 @@
 
 namespace {
 
-using app::Kind;
 using drive::Calculator;
 using session::Action;
 using session::Key;
