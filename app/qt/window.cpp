@@ -28,13 +28,13 @@ namespace {
 // "1470kN/mm2" still fit their boxes. Qt picks glyphs by writing system, not by character set.
 QFont dialogFont()
 {
-    const app::FontSpec &spec = app::kDialogFont;
+    const app::FontSpec &dialog = app::kDialogFont;
     QFont font;
-    font.setFamilies({ qtText(spec.latinFace), qtText(spec.face), QStringLiteral("NSimSun"),
+    font.setFamilies({ qtText(dialog.latinFace), qtText(dialog.face), QStringLiteral("NSimSun"),
         QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
         QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback") });
-    font.setPointSize(spec.points);
-    font.setWeight(QFont::Weight(spec.weight));
+    font.setPointSize(dialog.points);
+    font.setWeight(QFont::Weight(dialog.weight));
     return font;
 }
 

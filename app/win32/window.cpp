@@ -231,10 +231,10 @@ void Window::nameControls()
 // The dialog font at the window's DPI, and the height of one of its lines; the font it replaces.
 HFONT Window::makeFont()
 {
-    const app::FontSpec &spec = app::kDialogFont;
-    HFONT font = checked(CreateFontW(-MulDiv(spec.points, int(m_dpi), 72), 0, 0, 0, spec.weight, FALSE, FALSE,
-                             FALSE, DWORD(spec.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(spec.face).c_str()),
+    const app::FontSpec &dialog = app::kDialogFont;
+    HFONT font = checked(CreateFontW(-MulDiv(dialog.points, int(m_dpi), 72), 0, 0, 0, dialog.weight, FALSE,
+                             FALSE, FALSE, DWORD(dialog.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(dialog.face).c_str()),
         "CreateFontW");
     HDC dc = GetDC(m_window);
     const HGDIOBJ previous = SelectObject(dc, font);
