@@ -12,48 +12,48 @@ namespace app {
 
 namespace {
 
-void enableOnlyDiameterList(Form1 &form, int list)
+void enableOnlyDiameterList(Controls &form, List list)
 {
-    for (int n : kDiameterLists)
-        form.setEnabled(combo(n), n == list);
+    for (List n : kDiameterLists)
+        form.setEnabled(n, n == list);
 }
 
 // Emptying the breaking forces (Text4, Text10, Text11) empties each method's result through
 // their change handlers.
-void emptyReadouts(Form1 &form)
+void emptyReadouts(Controls &form)
 {
-    for (int n : kReadouts)
-        form.setText(n, {});
+    for (Box box : kReadouts)
+        form.setText(box, {});
 }
 
 } // namespace
 
-void pickTraditionalClass(Form1 &form, std::size_t rank)
+void pickTraditionalClass(Controls &form, std::size_t rank)
 {
-    const int chosen = kTraditionalClassOptions.at(rank);
+    const OptionButton chosen = kTraditionalClassOptions.at(rank);
     if (!form.checked(chosen))
         return;
-    form.setEnabled(command(kTraditionalCommand), true);
-    form.setEnabled(command(kStandardCommand), false);
-    for (int n : kTraditionalClassOptions)
+    form.setEnabled(kTraditionalCommand, true);
+    form.setEnabled(kStandardCommand, false);
+    for (OptionButton n : kTraditionalClassOptions)
         if (n != chosen)
             form.clear(n);
-    for (int n : kStandardClassOptions)
+    for (OptionButton n : kStandardClassOptions)
         form.clear(n);
     enableOnlyDiameterList(form, kTraditionalDiameterLists.at(rank));
-    for (int n : kTraditionalDiameterLists)
+    for (List n : kTraditionalDiameterLists)
         form.clearList(n);
     emptyReadouts(form);
 }
 
-void pickStandardClass(Form1 &form, std::size_t rank)
+void pickStandardClass(Controls &form, std::size_t rank)
 {
-    const int chosen = kStandardClassOptions.at(rank);
+    const OptionButton chosen = kStandardClassOptions.at(rank);
     if (!form.checked(chosen))
         return;
     const auto ropeClass = standard::RopeClass(rank);
-    form.setEnabled(command(kTraditionalCommand), false);
-    form.setEnabled(command(kStandardCommand), true);
+    form.setEnabled(kTraditionalCommand, false);
+    form.setEnabled(kStandardCommand, true);
     // Each runs its own handler when it was not selected yet: the other core's read-outs and
     // the result are emptied.
     form.setChecked(kCoreOptions.at(std::size_t(standard::Core::Fibre)));
@@ -62,19 +62,19 @@ void pickStandardClass(Form1 &form, std::size_t rank)
     // the only class in 1470). A grade selected before stays selected; the lookup then shows no
     // breaking force.
     for (std::size_t core = 0; core < kCoreOptions.size(); ++core)
-        form.setEnabled(option(kCoreOptions.at(core)), standard::madeWith(ropeClass, standard::Core(core)));
-    for (int n : kTraditionalClassOptions)
+        form.setEnabled(kCoreOptions.at(core), standard::madeWith(ropeClass, standard::Core(core)));
+    for (OptionButton n : kTraditionalClassOptions)
         form.clear(n);
-    for (int n : kStandardClassOptions)
+    for (OptionButton n : kStandardClassOptions)
         if (n != chosen)
             form.clear(n);
     enableOnlyDiameterList(form, kStandardDiameterLists.at(rank));
     for (std::size_t grade = 0; grade < kStandardGradeOptions.size(); ++grade) {
         const bool made = standard::madeIn(ropeClass, standard::Grade(grade));
-        form.setEnabled(option(kStandardGradeOptions.at(grade)), made);
-        form.setEnabled(label(kStandardGradeLabels.at(grade)), made);
+        form.setEnabled(kStandardGradeOptions.at(grade), made);
+        form.setEnabled(kStandardGradeLabels.at(grade), made);
     }
-    for (int n : kStandardDiameterLists)
+    for (List n : kStandardDiameterLists)
         form.clearList(n);
     emptyReadouts(form);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -31,29 +32,42 @@ struct Ref {
     bool operator==(const Ref &) const = default;
 };
 
-constexpr Ref frame(int n)
+// A control of one kind, by number. Handlers write through these, so that writing a list where
+// a box is meant does not compile; each still reads as the plain reference it is.
+template <Kind K> struct Control {
+    int number = 0;
+    constexpr operator Ref() const { return { K, number }; }
+    bool operator==(const Control &) const = default;
+};
+
+using Box = Control<Kind::Text>;
+using List = Control<Kind::Combo>;
+using OptionButton = Control<Kind::Option>;
+using Button = Control<Kind::Command>;
+
+constexpr Control<Kind::Frame> frame(int n)
 {
-    return { Kind::Frame, n };
+    return { n };
 }
-constexpr Ref label(int n)
+constexpr Control<Kind::Label> label(int n)
 {
-    return { Kind::Label, n };
+    return { n };
 }
-constexpr Ref option(int n)
+constexpr OptionButton option(int n)
 {
-    return { Kind::Option, n };
+    return { n };
 }
-constexpr Ref combo(int n)
+constexpr List combo(int n)
 {
-    return { Kind::Combo, n };
+    return { n };
 }
-constexpr Ref text(int n)
+constexpr Box text(int n)
 {
-    return { Kind::Text, n };
+    return { n };
 }
-constexpr Ref command(int n)
+constexpr Button command(int n)
 {
-    return { Kind::Command, n };
+    return { n };
 }
 
 enum class Style {
@@ -241,48 +255,55 @@ inline constexpr std::array<NamedBy, 45> kNamedBy { {
 // Named groups of controls, as the handlers and tests speak of them. Class, list and table go
 // together by position: the k-th class button of a frame enables the k-th diameter list of the
 // frame, whose items are the rows of the k-th rope class of its method.
-inline constexpr std::array<int, 4> kTraditionalClassOptions { 1, 2, 3, 4 };
-inline constexpr std::array<int, 5> kTraditionalGradeOptions { 5, 6, 7, 8, 9 }; // 140 to 200 kg/mm2
-inline constexpr std::array<int, 4> kTraditionalDiameterLists { 1, 2, 3, 4 };
-inline constexpr std::array<int, 4> kTraditionalReadouts { 1, 2, 3, 4 }; // area, weight, total, rope
-inline constexpr int kTraditionalBreaking = 4;
-inline constexpr int kTraditionalForce = 5;
-inline constexpr int kTraditionalPurpose = 5;
-inline constexpr int kTraditionalResult = 6;
-inline constexpr int kTraditionalCommand = 1;
-
-inline constexpr std::array<int, 4> kStandardClassOptions { 10, 11, 12, 13 };
-inline constexpr std::array<int, 5> kStandardGradeOptions { 14, 15, 16, 17, 18 }; // 1470 to 1870
-inline constexpr std::array<int, 2> kCoreOptions { 19, 20 }; // fibre, steel
-inline constexpr std::array<int, 2> kWorkOptions { 21, 22 }; // installation, mine construction
-inline constexpr std::array<int, 4> kStandardDiameterLists { 6, 7, 8, 9 };
-// Weights with natural-fibre, synthetic-fibre and steel core; breaking force, fibre and steel.
-inline constexpr std::array<int, 5> kStandardReadouts { 7, 8, 9, 10, 11 };
-inline constexpr std::array<int, 3> kFibreReadouts { 7, 8, 10 };
-inline constexpr std::array<int, 2> kSteelReadouts { 9, 11 };
-inline constexpr int kFibreBreaking = 10;
-inline constexpr int kSteelBreaking = 11;
-inline constexpr std::array<int, 5> kStandardGradeLabels { 21, 22, 23, 24, 33 };
-inline constexpr int kStandardForce = 12;
-inline constexpr int kStandardPurpose = 10;
-inline constexpr int kStandardResult = 13;
-inline constexpr int kStandardCommand = 2;
-
-inline constexpr std::array<int, 2> kResults { kTraditionalResult, kStandardResult };
-
-// The position of the control numbered `number` within a group, if it is one of it.
-constexpr std::optional<std::size_t> rankIn(std::span<const int> group, int number)
+template <Kind K, std::same_as<int>... Numbers>
+constexpr std::array<Control<K>, sizeof...(Numbers)> group(Numbers... numbers)
 {
-    for (std::size_t k = 0; k < group.size(); ++k)
-        if (group[k] == number)
+    return { Control<K> { numbers }... };
+}
+
+inline constexpr auto kTraditionalClassOptions = group<Kind::Option>(1, 2, 3, 4);
+inline constexpr auto kTraditionalGradeOptions = group<Kind::Option>(5, 6, 7, 8, 9); // 140 to 200 kg/mm2
+inline constexpr auto kTraditionalDiameterLists = group<Kind::Combo>(1, 2, 3, 4);
+inline constexpr auto kTraditionalReadouts = group<Kind::Text>(1, 2, 3, 4); // area, weight, total, rope
+inline constexpr Box kTraditionalBreaking { 4 };
+inline constexpr Box kTraditionalForce { 5 };
+inline constexpr List kTraditionalPurpose { 5 };
+inline constexpr Box kTraditionalResult { 6 };
+inline constexpr Button kTraditionalCommand { 1 };
+
+inline constexpr auto kStandardClassOptions = group<Kind::Option>(10, 11, 12, 13);
+inline constexpr auto kStandardGradeOptions = group<Kind::Option>(14, 15, 16, 17, 18); // 1470 to 1870
+inline constexpr auto kCoreOptions = group<Kind::Option>(19, 20); // fibre, steel
+inline constexpr auto kWorkOptions = group<Kind::Option>(21, 22); // installation, mine construction
+inline constexpr auto kStandardDiameterLists = group<Kind::Combo>(6, 7, 8, 9);
+// Weights with natural-fibre, synthetic-fibre and steel core; breaking force, fibre and steel.
+inline constexpr auto kStandardReadouts = group<Kind::Text>(7, 8, 9, 10, 11);
+inline constexpr auto kFibreReadouts = group<Kind::Text>(7, 8, 10);
+inline constexpr auto kSteelReadouts = group<Kind::Text>(9, 11);
+inline constexpr Box kFibreBreaking { 10 };
+inline constexpr Box kSteelBreaking { 11 };
+inline constexpr auto kStandardGradeLabels = group<Kind::Label>(21, 22, 23, 24, 33);
+inline constexpr Box kStandardForce { 12 };
+inline constexpr List kStandardPurpose { 10 };
+inline constexpr Box kStandardResult { 13 };
+inline constexpr Button kStandardCommand { 2 };
+
+inline constexpr std::array<Box, 2> kResults { kTraditionalResult, kStandardResult };
+
+// The position of a control within a group, if it is one of it.
+template <Kind K, std::size_t N>
+constexpr std::optional<std::size_t> rankIn(const std::array<Control<K>, N> &group, Control<K> control)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        if (group[k] == control)
             return k;
     return std::nullopt;
 }
 
-template <std::size_t N, std::size_t M>
-constexpr std::array<int, N + M> joined(const std::array<int, N> &first, const std::array<int, M> &second)
+template <typename T, std::size_t N, std::size_t M>
+constexpr std::array<T, N + M> joined(const std::array<T, N> &first, const std::array<T, M> &second)
 {
-    std::array<int, N + M> both {};
+    std::array<T, N + M> both {};
     std::copy(first.begin(), first.end(), both.begin());
     std::copy(second.begin(), second.end(), both.begin() + N);
     return both;
@@ -295,7 +316,7 @@ inline constexpr auto kReadouts = joined(kTraditionalReadouts, kStandardReadouts
 // The purpose lists offer the first entries of the purpose table: the traditional list all
 // eight, the standard list all but "载人升降14" (which its check still recognises when typed).
 struct PurposeListSpec {
-    int combo;
+    List combo;
     std::size_t count;
 };
 

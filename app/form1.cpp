@@ -18,152 +18,97 @@ bool readOnly(Ref box)
 
 } // namespace
 
-std::vector<std::string_view> itemsOf(int combo)
+std::vector<std::string_view> itemsOf(List list)
 {
     std::vector<std::string_view> items;
-    if (const auto rank = rankIn(kTraditionalDiameterLists, combo)) {
+    if (const auto rank = rankIn(kTraditionalDiameterLists, list)) {
         for (const traditional::Row &row : traditional::tableOf(traditional::RopeClass(*rank)).rows)
             items.push_back(row.item);
-    } else if (const auto rank = rankIn(kStandardDiameterLists, combo)) {
+    } else if (const auto rank = rankIn(kStandardDiameterLists, list)) {
         standard::withTable(standard::RopeClass(*rank), [&items](auto rows) {
             for (const auto &row : rows)
                 items.push_back(row.item);
         });
     }
-    for (const PurposeListSpec &list : kPurposeLists)
-        if (list.combo == combo)
-            for (std::size_t i = 0; i < list.count; ++i)
+    for (const PurposeListSpec &purposes : kPurposeLists)
+        if (purposes.combo == list)
+            for (std::size_t i = 0; i < purposes.count; ++i)
                 items.push_back(common::kPurposes.at(i).text);
     return items;
 }
 
-Form1::Form1(View &view)
+Controls::Controls(View &view)
     : m_view(view)
 {
     for (std::size_t kind = 0; kind < kKindCount; ++kind)
         m_controls.at(kind).resize(std::size_t(highestNumber(Kind(kind))) + 1);
-    m_items.resize(std::size_t(highestNumber(Kind::Combo)) + 1);
-    for (int combo = 1; combo < int(m_items.size()); ++combo)
-        m_items.at(std::size_t(combo)) = itemsOf(combo);
 }
 
-const ControlState &Form1::state(Ref control) const
+const ControlState &Controls::state(Ref control) const
 {
     return m_controls.at(std::size_t(control.kind)).at(std::size_t(control.number));
 }
 
-ControlState &Form1::at(Ref control)
+ControlState &Controls::at(Ref control)
 {
     return m_controls.at(std::size_t(control.kind)).at(std::size_t(control.number));
-}
-
-void Form1::select(int option)
-{
-    if (m_running == 0 && state(Ref { Kind::Option, option }).enabled)
-        setChecked(option);
-}
-
-void Form1::pick(int combo, int item)
-{
-    const Ref list { Kind::Combo, combo };
-    if (m_running != 0 || !state(list).enabled || item < 0 || std::size_t(item) >= items(combo).size())
-        return;
-    ControlState &picked = at(list);
-    picked.item = item;
-    picked.text = items(combo).at(std::size_t(item));
-    changed(list);
-    raise(list, Event::Click);
-}
-
-void Form1::type(Ref field, std::string_view text)
-{
-    if (m_running != 0 || !state(field).enabled || (field.kind != Kind::Text && field.kind != Kind::Combo))
-        return;
-    if (field.kind == Kind::Text) {
-        if (!readOnly(field))
-            setText(field.number, text);
-        return;
-    }
-    if (!update(field, &ControlState::text, std::string(text)))
-        return;
-    if (text.empty())
-        update(field, &ControlState::item, -1);
-    raise(field, Event::Change);
-}
-
-void Form1::press(int command)
-{
-    const Ref button { Kind::Command, command };
-    if (m_running == 0 && state(button).enabled)
-        raise(button, Event::Click);
-}
-
-std::optional<std::size_t> Form1::selectedIn(std::span<const int> group) const
-{
-    for (std::size_t k = 0; k < group.size(); ++k)
-        if (checked(group[k]))
-            return k;
-    return std::nullopt;
 }
 
 // Writing the text it already holds is no change, so it runs no handler.
-void Form1::setText(int box, std::string_view text)
+void Controls::setText(Box box, std::string_view text)
 {
-    const Ref ref { Kind::Text, box };
-    if (update(ref, &ControlState::text, std::string(text)))
-        raise(ref, Event::Change);
+    if (update(box, &ControlState::text, std::string(text)))
+        raise(box, Event::Change);
 }
 
 // Only the user's typing runs a list's change handler.
-void Form1::clearList(int combo)
+void Controls::clearList(List list)
 {
-    const Ref ref { Kind::Combo, combo };
-    ControlState &list = at(ref);
-    if (list.text.empty() && list.item == -1)
+    ControlState &held = at(list);
+    if (held.text.empty() && held.item == -1)
         return;
-    list.text.clear();
-    list.item = -1;
-    changed(ref);
+    held.text.clear();
+    held.item = -1;
+    m_view.stateChanged(list);
 }
 
-void Form1::setChecked(int option)
+void Controls::setChecked(OptionButton option)
 {
-    const Ref ref { Kind::Option, option };
     if (checked(option))
         return;
-    for (int other : optionGroup(option))
-        if (other != option)
-            clear(other);
-    update(ref, &ControlState::checked, true);
-    raise(ref, Event::Click);
+    for (int other : optionGroup(option.number))
+        if (other != option.number)
+            clear(app::option(other));
+    update(option, &ControlState::checked, true);
+    raise(option, Event::Click);
 }
 
-void Form1::clear(int option)
+void Controls::clear(OptionButton option)
 {
-    update(Ref { Kind::Option, option }, &ControlState::checked, false);
+    update(option, &ControlState::checked, false);
 }
 
-void Form1::setEnabled(Ref control, bool enabled)
+void Controls::setEnabled(Ref control, bool enabled)
 {
     update(control, &ControlState::enabled, enabled);
 }
 
-void Form1::setBackground(int box, common::Rgb colour)
+void Controls::setBackground(Box box, common::Rgb colour)
 {
-    update(Ref { Kind::Text, box }, &ControlState::background, std::optional(colour));
+    update(box, &ControlState::background, std::optional(colour));
 }
 
-template <typename T> bool Form1::update(Ref control, T ControlState::*property, T value)
+template <typename T> bool Controls::update(Ref control, T ControlState::*property, T value)
 {
     T &held = at(control).*property;
     if (held == value)
         return false;
     held = std::move(value);
-    changed(control);
+    m_view.stateChanged(control);
     return true;
 }
 
-void Form1::raise(Ref control, Event event)
+void Controls::raise(Ref control, Event event)
 {
     const Binding *binding = bindingOf(control, event);
     if (binding == nullptr)
@@ -173,6 +118,52 @@ void Form1::raise(Ref control, Event event)
         m_watcher(*binding);
     binding->run(*this);
     --m_running;
+}
+
+Form1::Form1(View &view)
+    : m_controls(view)
+{
+    m_items.resize(std::size_t(highestNumber(Kind::Combo)) + 1);
+    for (int n = 1; n < int(m_items.size()); ++n)
+        m_items.at(std::size_t(n)) = itemsOf(combo(n));
+}
+
+void Form1::select(OptionButton option)
+{
+    if (takesInput(option))
+        m_controls.setChecked(option);
+}
+
+void Form1::pick(List list, int item)
+{
+    if (!takesInput(list) || item < 0 || std::size_t(item) >= items(list).size())
+        return;
+    ControlState &picked = m_controls.at(list);
+    picked.item = item;
+    picked.text = items(list).at(std::size_t(item));
+    m_controls.m_view.stateChanged(list);
+    m_controls.raise(list, Event::Click);
+}
+
+void Form1::type(Box box, std::string_view text)
+{
+    if (takesInput(box) && !readOnly(box))
+        m_controls.setText(box, text);
+}
+
+void Form1::type(List list, std::string_view text)
+{
+    if (!takesInput(list) || !m_controls.update(list, &ControlState::text, std::string(text)))
+        return;
+    if (text.empty())
+        m_controls.update(list, &ControlState::item, -1);
+    m_controls.raise(list, Event::Change);
+}
+
+void Form1::press(Button button)
+{
+    if (takesInput(button))
+        m_controls.raise(button, Event::Click);
 }
 
 } // namespace app

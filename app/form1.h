@@ -4,8 +4,10 @@
 // Frame1 above and the standard method in Frame7 below, and no state but its controls'.
 //
 // How data flows: a front end reports only what the user did (select an option, pick an item,
-// the field's new text after typing, press a button). Form1 changes the control's state and runs
-// the handler bound to it (bindings.h). A class pick enables one diameter list and one "计  算"
+// the field's new text after typing, press a button) to Form1, and reads the controls' state
+// back. Form1 changes the control's state and runs the handler bound to it (bindings.h), which
+// reads and writes the controls through Controls; neither a front end nor a handler reaches
+// the other's side. A class pick enables one diameter list and one "计  算"
 // and empties every read-out; a grade or core pick empties the diameter lists and the read-outs
 // that hang on them; a diameter pick reads the class's rope table by the picked item's position
 // and writes the read-outs; every change of a check's input empties that method's result box;
@@ -27,7 +29,6 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,51 +63,47 @@ protected:
 
 // The items of a list, in display order: the diameters of its class's rope table, or the
 // purposes it offers.
-std::vector<std::string_view> itemsOf(int combo);
+std::vector<std::string_view> itemsOf(List list);
 
-class Form1 {
+namespace testing {
+struct Seam; // what tests reach that no view or handler may: tests/form_seam.h
+} // namespace testing
+
+// The controls as the handlers see them: what they read, and what they write under the rules of
+// when handlers run.
+class Controls {
 public:
-    explicit Form1(View &view);
-
-    // What the user did. An input a disabled or read-only control cannot take is ignored, and
-    // so is one that arrives while a handler runs (say, under its message box).
-    void select(int option);
-    void pick(int combo, int item);
-    void type(Ref field, std::string_view text); // the whole new text of TextN or ComboN's field
-    void press(int command);
+    explicit Controls(View &view);
 
     const ControlState &state(Ref control) const;
-    const std::vector<std::string_view> &items(int combo) const { return m_items.at(std::size_t(combo)); }
-
-    // Sees every handler as it starts; tests watch the handlers run through this.
-    void watch(std::function<void(const Binding &)> watcher) { m_watcher = std::move(watcher); }
-    // Puts a control into a state without running anything or telling the view: for tests of
-    // states that no flow of input reaches, such as a class chosen in both frames.
-    void preset(Ref control, ControlState state) { at(control) = std::move(state); }
-
-    // For the handlers.
-    const std::string &text(Ref box) const { return state(box).text; }
-    int item(int combo) const { return state(Ref { Kind::Combo, combo }).item; }
-    bool checked(int option) const { return state(Ref { Kind::Option, option }).checked; }
-    // The position within `group` of its selected option button, if one is.
-    std::optional<std::size_t> selectedIn(std::span<const int> group) const;
-    // The same as the choice it stands for: the group's buttons are in the order of T's values.
-    template <typename T> std::optional<T> choiceIn(std::span<const int> group) const
+    const std::string &text(Box box) const { return state(box).text; }
+    const std::string &text(List list) const { return state(list).text; } // its field
+    int item(List list) const { return state(list).item; }
+    bool checked(OptionButton option) const { return state(option).checked; }
+    // The choice a group's selected option button stands for: its buttons are in the order of
+    // T's values.
+    template <typename T, std::size_t N>
+    std::optional<T> choiceIn(const std::array<OptionButton, N> &group) const
     {
-        const std::optional<std::size_t> rank = selectedIn(group);
-        return rank ? std::optional(T(*rank)) : std::nullopt;
+        for (std::size_t k = 0; k < N; ++k)
+            if (checked(group[k]))
+                return T(k);
+        return std::nullopt;
     }
-    void setText(int box, std::string_view text);
-    void clearList(int combo);
-    void setChecked(int option);
-    void clear(int option);
+
+    void setText(Box box, std::string_view text);
+    void clearList(List list);
+    void setChecked(OptionButton option);
+    void clear(OptionButton option);
     void setEnabled(Ref control, bool enabled);
-    void setBackground(int box, common::Rgb colour);
+    void setBackground(Box box, common::Rgb colour);
     void message(std::string_view text) { m_view.showMessage(text); }
 
 private:
+    friend class Form1;
+    friend struct testing::Seam;
+
     ControlState &at(Ref control);
-    void changed(Ref control) { m_view.stateChanged(control); }
     // Sets one property of a control and tells the view, if the value is new; whether it was.
     template <typename T> bool update(Ref control, T ControlState::*property, T value);
     void raise(Ref control, Event event);
@@ -114,9 +111,38 @@ private:
     View &m_view;
     // Indexed by kind, then by the control's number; number 0 of the frames is the window.
     std::array<std::vector<ControlState>, kKindCount> m_controls;
-    std::vector<std::vector<std::string_view>> m_items;
+    // Sees every handler as it starts.
     std::function<void(const Binding &)> m_watcher;
     int m_running = 0; // handlers running, nested ones included
+};
+
+// The window as a front end sees it: what the user did goes in, the controls' state comes out,
+// and every change of it is told to the view.
+class Form1 {
+public:
+    explicit Form1(View &view);
+
+    // What the user did. An input a disabled or read-only control cannot take is ignored, and
+    // so is one that arrives while a handler runs (say, under its message box).
+    void select(OptionButton option);
+    void pick(List list, int item);
+    void type(Box box, std::string_view text); // the whole new text
+    void type(List list, std::string_view text); // the whole new text of the list's field
+    void press(Button button);
+
+    const ControlState &state(Ref control) const { return m_controls.state(control); }
+    const std::vector<std::string_view> &items(List list) const
+    {
+        return m_items.at(std::size_t(list.number));
+    }
+
+private:
+    friend struct testing::Seam;
+
+    bool takesInput(Ref control) const { return m_controls.m_running == 0 && state(control).enabled; }
+
+    Controls m_controls;
+    std::vector<std::vector<std::string_view>> m_items;
 };
 
 } // namespace app

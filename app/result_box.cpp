@@ -6,14 +6,14 @@
 
 namespace app {
 
-void clearResult(Form1 &form, int box)
+void clearResult(Controls &form, Box box)
 {
     form.setText(box, {});
     form.setBackground(box, common::kResultWhite);
 }
 
 // A message leaves the box as it was; a factor leaves its background alone.
-void showVerdict(Form1 &form, int box, const common::Verdict &verdict, std::string (*format)(double))
+void showVerdict(Controls &form, Box box, const common::Verdict &verdict, std::string (*format)(double))
 {
     if (const auto *message = std::get_if<common::Message>(&verdict)) {
         form.message(message->text);

@@ -10,35 +10,35 @@ namespace app {
 
 namespace {
 
-void emptyLists(Form1 &form)
+void emptyLists(Controls &form)
 {
-    for (int n : kStandardDiameterLists)
+    for (List n : kStandardDiameterLists)
         form.clearList(n);
 }
 
 } // namespace
 
 // A new grade invalidates every read-out: the user picks the diameter again.
-void pickStandardGrade(Form1 &form)
+void pickStandardGrade(Controls &form)
 {
     emptyLists(form);
-    for (int n : kStandardReadouts)
+    for (Box n : kStandardReadouts)
         form.setText(n, {});
     form.setBackground(kStandardResult, common::kResultWhite);
 }
 
 // A core pick empties the other core's read-outs and the lists: the user picks the diameter
 // again. The new core's read-outs are empty already, as only the selected core's are written.
-void pickFibreCore(Form1 &form)
+void pickFibreCore(Controls &form)
 {
-    for (int n : kSteelReadouts)
+    for (Box n : kSteelReadouts)
         form.setText(n, {});
     emptyLists(form);
 }
 
-void pickSteelCore(Form1 &form)
+void pickSteelCore(Controls &form)
 {
-    for (int n : kFibreReadouts)
+    for (Box n : kFibreReadouts)
         form.setText(n, {});
     emptyLists(form);
 }
@@ -47,7 +47,7 @@ void pickSteelCore(Form1 &form)
 // selected core. Those the picked rope has no value for are emptied: before a class is chosen
 // every list is open, and a rope picked earlier in another list must not leave its values beside
 // this one.
-void lookUpStandard(Form1 &form, std::size_t rank)
+void lookUpStandard(Controls &form, std::size_t rank)
 {
     clearResult(form, kStandardResult);
     const std::optional<standard::Core> core = form.choiceIn<standard::Core>(kCoreOptions);
@@ -56,7 +56,7 @@ void lookUpStandard(Form1 &form, std::size_t rank)
     const standard::Readouts shown
         = standard::lookup(standard::RopeClass(rank), form.item(kStandardDiameterLists.at(rank)), core,
             form.choiceIn<standard::Grade>(kStandardGradeOptions));
-    const auto write = [&form](int box, const std::optional<std::string> &value) {
+    const auto write = [&form](Box box, const std::optional<std::string> &value) {
         form.setText(box, value.value_or(std::string()));
     };
     if (*core == standard::Core::Fibre) {
@@ -69,13 +69,12 @@ void lookUpStandard(Form1 &form, std::size_t rank)
     }
 }
 
-void checkStandard(Form1 &form)
+void checkStandard(Controls &form)
 {
     const standard::Choices choices { form.choiceIn<standard::RopeClass>(kStandardClassOptions),
         form.choiceIn<standard::Core>(kCoreOptions), form.choiceIn<standard::WorkType>(kWorkOptions) };
-    const common::Verdict verdict
-        = standard::check(form.text(text(kFibreBreaking)), form.text(text(kSteelBreaking)),
-            form.text(text(kStandardForce)), form.text(combo(kStandardPurpose)), choices);
+    const common::Verdict verdict = standard::check(form.text(kFibreBreaking), form.text(kSteelBreaking),
+        form.text(kStandardForce), form.text(kStandardPurpose), choices);
     showVerdict(form, kStandardResult, verdict, common::formatTwoDecimals);
 }
 

@@ -9,18 +9,18 @@
 namespace app {
 
 // A new grade invalidates every read-out: the user picks the diameter again.
-void pickTraditionalGrade(Form1 &form)
+void pickTraditionalGrade(Controls &form)
 {
-    for (int n : kTraditionalDiameterLists)
+    for (List n : kTraditionalDiameterLists)
         form.clearList(n);
-    for (int n : kTraditionalReadouts)
+    for (Box n : kTraditionalReadouts)
         form.setText(n, {});
     form.setBackground(kTraditionalResult, common::kResultWhite);
 }
 
 // Each diameter list reads its own class's table by the picked item's position. Without a grade
 // only area and weight are known, and the breaking forces keep their text.
-void lookUpTraditional(Form1 &form, std::size_t rank)
+void lookUpTraditional(Controls &form, std::size_t rank)
 {
     clearResult(form, kTraditionalResult);
     const std::optional<traditional::Readouts> shown
@@ -36,10 +36,10 @@ void lookUpTraditional(Form1 &form, std::size_t rank)
     }
 }
 
-void checkTraditional(Form1 &form)
+void checkTraditional(Controls &form)
 {
-    const common::Verdict verdict = traditional::check(form.text(text(kTraditionalBreaking)),
-        form.text(text(kTraditionalForce)), form.text(combo(kTraditionalPurpose)));
+    const common::Verdict verdict = traditional::check(
+        form.text(kTraditionalBreaking), form.text(kTraditionalForce), form.text(kTraditionalPurpose));
     showVerdict(form, kTraditionalResult, verdict, common::formatGeneral);
 }
 

@@ -3,6 +3,7 @@
 #include "common/safety_check.h"
 #include "standard/rope_tables.h"
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -10,6 +11,7 @@ namespace standard {
 
 // What the rope is for: installation work ("安装") or mine construction ("矿建").
 enum class WorkType { Installation, MineConstruction };
+inline constexpr std::size_t kWorkTypeCount = std::size_t(WorkType::MineConstruction) + 1;
 
 // The buttons the check reads, as selected now; empty where none of a group is selected.
 struct Choices {

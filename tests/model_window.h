@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "common/colours.h"
 #include "common/safety_check.h"
+#include "form_seam.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,20 +23,22 @@ public:
     ModelWindow()
         : m_form(*this)
     {
-        m_form.watch([this](const app::Binding &binding) {
-            log << QString::fromUtf8(binding.name.data(), qsizetype(binding.name.size()));
-        });
+        app::testing::Seam::watch(m_form,
+            [this](const app::Binding &binding) { log << QString::fromStdString(app::nameOf(binding)); });
     }
     ModelWindow(const ModelWindow &) = delete;
     ModelWindow &operator=(const ModelWindow &) = delete;
 
     app::Form1 &form() { return m_form; }
     app::Form1 *operator->() { return &m_form; }
+    // The controls as a handler writes them.
+    app::Controls &controls() { return app::testing::Seam::controls(m_form); }
 
     // What a test reads of the controls, as text.
-    QString text(int n) const { return qt(m_form.text(app::text(n))); }
-    QString listText(int n) const { return qt(m_form.text(app::combo(n))); }
-    bool checked(int n) const { return m_form.checked(n); }
+    QString text(int n) const { return qt(m_form.state(app::text(n)).text); }
+    QString listText(int n) const { return qt(m_form.state(app::combo(n)).text); }
+    int item(int combo) const { return m_form.state(app::combo(combo)).item; }
+    bool checked(int n) const { return m_form.state(app::option(n)).checked; }
     bool enabled(app::Ref control) const { return m_form.state(control).enabled; }
     // A box's colour by name, so that rows and failures read plainly: "white", "red", "default"
     // for the toolkit's own, or else its three components.
@@ -52,8 +55,8 @@ public:
     }
 
     // What the user does.
-    void select(int option) { m_form.select(option); }
-    void pick(int combo, int item) { m_form.pick(combo, item); }
+    void select(int option) { m_form.select(app::option(option)); }
+    void pick(int combo, int item) { m_form.pick(app::combo(combo), item); }
     void typeText(int box, const QString &typed) { m_form.type(app::text(box), typed.toStdString()); }
     void typeList(int combo, const QString &typed) { m_form.type(app::combo(combo), typed.toStdString()); }
     // Puts a state that no flow of input needs to reach, running nothing: the control keeps the
@@ -62,7 +65,7 @@ public:
     {
         app::ControlState state = m_form.state(control);
         change(state);
-        m_form.preset(control, std::move(state));
+        app::testing::Seam::preset(m_form, control, std::move(state));
     }
     void presetText(app::Ref control, std::string_view text)
     {
@@ -73,7 +76,7 @@ public:
     {
         preset(app::combo(combo), [this, combo, item](app::ControlState &state) {
             state.item = item;
-            state.text = m_form.items(combo).at(std::size_t(item));
+            state.text = m_form.items(app::combo(combo)).at(std::size_t(item));
         });
     }
     // The red warning of a failed check, so that a reset that empties or whitens it shows.
@@ -88,7 +91,7 @@ public:
     QStringList press(int command)
     {
         messages.clear();
-        m_form.press(command);
+        m_form.press(app::command(command));
         return messages;
     }
 

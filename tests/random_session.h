@@ -6,6 +6,7 @@
 #include "common/number_format.h"
 #include "common/purpose_table.h"
 #include "common/safety_check.h"
+#include "form_seam.h"
 #include "standard/check.h"
 #include "standard/lookup.h"
 #include "traditional/check.h"
@@ -33,6 +34,8 @@
 // front end's session can use it: a driver plays the actions on the window's model, on the Qt
 // widgets or on the Win32 controls and reads back a Screen. Text is UTF-8 throughout.
 namespace session {
+
+using app::testing::numbers;
 
 enum class Verb {
     Click, // mouse click on an option button
@@ -71,6 +74,19 @@ struct Action {
     int how = 0;
     std::vector<Keystroke> keys;
 };
+
+// The field an editing action works in, and the text the user leaves there told to the window.
+inline app::Ref fieldOf(const Action &action)
+{
+    return action.list ? app::Ref(app::combo(action.number)) : app::text(action.number);
+}
+inline void typeInto(app::Form1 &form, const Action &action, std::string_view text)
+{
+    if (action.list)
+        form.type(app::combo(action.number), text);
+    else
+        form.type(app::text(action.number), text);
+}
 
 inline Action click(int option)
 {
@@ -123,7 +139,7 @@ inline const std::vector<std::string_view> &itemsOfList(int list)
     static const std::array<std::vector<std::string_view>, kLists> items = [] {
         std::array<std::vector<std::string_view>, kLists> all;
         for (std::size_t n = 1; n < kLists; ++n)
-            all[n] = app::itemsOf(int(n));
+            all[n] = app::itemsOf(app::combo(int(n)));
         return all;
     }();
     return items.at(std::size_t(list));
@@ -335,36 +351,36 @@ std::optional<T> choiceIn(const Screen &screen, const std::array<int, N> &group)
 // What each "计  算" would say about the screen.
 inline common::Verdict traditionalVerdict(const Screen &screen)
 {
-    return traditional::check(screen.texts[app::kTraditionalBreaking], screen.texts[app::kTraditionalForce],
-        screen.lists[app::kTraditionalPurpose]);
+    return traditional::check(screen.texts[app::kTraditionalBreaking.number],
+        screen.texts[app::kTraditionalForce.number], screen.lists[app::kTraditionalPurpose.number]);
 }
 inline common::Verdict standardVerdict(const Screen &screen)
 {
-    const standard::Choices choices { choiceIn<standard::RopeClass>(screen, app::kStandardClassOptions),
-        choiceIn<standard::Core>(screen, app::kCoreOptions),
-        choiceIn<standard::WorkType>(screen, app::kWorkOptions) };
-    return standard::check(screen.texts[app::kFibreBreaking], screen.texts[app::kSteelBreaking],
-        screen.texts[app::kStandardForce], screen.lists[app::kStandardPurpose], choices);
+    const standard::Choices choices { choiceIn<standard::RopeClass>(
+                                          screen, numbers(app::kStandardClassOptions)),
+        choiceIn<standard::Core>(screen, numbers(app::kCoreOptions)),
+        choiceIn<standard::WorkType>(screen, numbers(app::kWorkOptions)) };
+    return standard::check(screen.texts[app::kFibreBreaking.number], screen.texts[app::kSteelBreaking.number],
+        screen.texts[app::kStandardForce.number], screen.lists[app::kStandardPurpose.number], choices);
 }
 
 // Whether anything a check reads, boxes or buttons, differs between the two screens.
 inline bool traditionalInputsDiffer(const Screen &a, const Screen &b)
 {
-    return a.texts[app::kTraditionalBreaking] != b.texts[app::kTraditionalBreaking]
-        || a.texts[app::kTraditionalForce] != b.texts[app::kTraditionalForce]
-        || a.lists[app::kTraditionalPurpose] != b.lists[app::kTraditionalPurpose];
+    return a.texts[app::kTraditionalBreaking.number] != b.texts[app::kTraditionalBreaking.number]
+        || a.texts[app::kTraditionalForce.number] != b.texts[app::kTraditionalForce.number]
+        || a.lists[app::kTraditionalPurpose.number] != b.lists[app::kTraditionalPurpose.number];
 }
 inline bool standardInputsDiffer(const Screen &a, const Screen &b)
 {
-    for (int n : { app::kFibreBreaking, app::kSteelBreaking, app::kStandardForce })
+    for (int n : { app::kFibreBreaking.number, app::kSteelBreaking.number, app::kStandardForce.number })
         if (a.texts.at(std::size_t(n)) != b.texts.at(std::size_t(n)))
             return true;
-    for (const std::span<const int> group : { std::span<const int>(app::kStandardClassOptions),
-             std::span<const int>(app::kCoreOptions), std::span<const int>(app::kWorkOptions) })
-        for (int n : group)
-            if (a.selected.at(std::size_t(n)) != b.selected.at(std::size_t(n)))
-                return true;
-    return a.lists[app::kStandardPurpose] != b.lists[app::kStandardPurpose];
+    for (const app::OptionButton option :
+        app::joined(app::joined(app::kStandardClassOptions, app::kCoreOptions), app::kWorkOptions))
+        if (a.selected.at(std::size_t(option.number)) != b.selected.at(std::size_t(option.number)))
+            return true;
+    return a.lists[app::kStandardPurpose.number] != b.lists[app::kStandardPurpose.number];
 }
 
 // How the presses of a session ended, to show that it reached every outcome.
@@ -411,9 +427,10 @@ public:
             return failure;
         if (std::optional<Failure> failure = checkStandardReadouts(now))
             return failure;
-        if (std::optional<Failure> failure = checkResult(now, app::kTraditionalResult, m_traditionalChanged))
+        if (std::optional<Failure> failure
+            = checkResult(now, app::kTraditionalResult.number, m_traditionalChanged))
             return failure;
-        return checkResult(now, app::kStandardResult, m_standardChanged);
+        return checkResult(now, app::kStandardResult.number, m_standardChanged);
     }
 
 private:
@@ -444,9 +461,9 @@ private:
                     + std::to_string(after.picked.at(list)) + " (" + inQuotes(after.lists.at(list))
                     + ") where row " + std::to_string(action.row) + " (" + std::string(item)
                     + ") was picked" };
-        if (app::rankIn(app::kTraditionalDiameterLists, action.number))
+        if (app::rankIn(app::kTraditionalDiameterLists, app::combo(action.number)))
             m_traditionalPick = Picked { action.number, action.row };
-        else if (app::rankIn(app::kStandardDiameterLists, action.number))
+        else if (app::rankIn(app::kStandardDiameterLists, app::combo(action.number)))
             m_standardPick = Picked { action.number, action.row };
         return std::nullopt;
     }
@@ -456,8 +473,9 @@ private:
     std::optional<Failure> checkPress(
         int button, const Screen &before, const Screen &after, std::span<const std::string> messages)
     {
-        const bool traditional = button == app::kTraditionalCommand;
-        const auto result = std::size_t(traditional ? app::kTraditionalResult : app::kStandardResult);
+        const bool traditional = button == app::kTraditionalCommand.number;
+        const auto result
+            = std::size_t(traditional ? app::kTraditionalResult.number : app::kStandardResult.number);
         const bool enabled = before.commandEnabled.at(std::size_t(button));
         const common::Verdict verdict = traditional ? traditionalVerdict(before) : standardVerdict(before);
         Screen expected = before;
@@ -521,11 +539,11 @@ private:
     // other method, and of a list picked before the class, are gone.
     static bool belongsToClassOnScreen(const Screen &now, const Picked &pick)
     {
-        const auto traditionalClass = choiceIn<std::size_t>(now, app::kTraditionalClassOptions);
-        const auto standardClass = choiceIn<std::size_t>(now, app::kStandardClassOptions);
+        const auto traditionalClass = choiceIn<std::size_t>(now, numbers(app::kTraditionalClassOptions));
+        const auto standardClass = choiceIn<std::size_t>(now, numbers(app::kStandardClassOptions));
         if (traditionalClass)
-            return pick.list == app::kTraditionalDiameterLists.at(*traditionalClass);
-        return !standardClass || pick.list == app::kStandardDiameterLists.at(*standardClass);
+            return pick.list == numbers(app::kTraditionalDiameterLists).at(*traditionalClass);
+        return !standardClass || pick.list == numbers(app::kStandardDiameterLists).at(*standardClass);
     }
 
     static std::string described(const Picked &pick)
@@ -535,40 +553,42 @@ private:
 
     std::optional<Failure> checkTraditionalReadouts(const Screen &now) const
     {
-        if (allEmpty(now, app::kTraditionalReadouts))
+        if (allEmpty(now, numbers(app::kTraditionalReadouts)))
             return std::nullopt;
-        std::array<std::string, app::kTraditionalReadouts.size()> expected;
+        std::array<std::string, numbers(app::kTraditionalReadouts).size()> expected;
         if (!m_traditionalPick || !belongsToClassOnScreen(now, *m_traditionalPick))
-            return compareReadouts(now, app::kTraditionalReadouts, expected, "no diameter");
-        const auto ropeClass
-            = traditional::RopeClass(*app::rankIn(app::kTraditionalDiameterLists, m_traditionalPick->list));
-        const std::optional<traditional::Readouts> shownNow = traditional::lookup(ropeClass,
-            m_traditionalPick->row, choiceIn<traditional::Grade>(now, app::kTraditionalGradeOptions));
+            return compareReadouts(now, numbers(app::kTraditionalReadouts), expected, "no diameter");
+        const auto ropeClass = traditional::RopeClass(
+            *app::rankIn(app::kTraditionalDiameterLists, app::combo(m_traditionalPick->list)));
+        const std::optional<traditional::Readouts> shownNow
+            = traditional::lookup(ropeClass, m_traditionalPick->row,
+                choiceIn<traditional::Grade>(now, numbers(app::kTraditionalGradeOptions)));
         if (shownNow) {
             expected = { shownNow->area, shownNow->weight,
                 shownNow->forces ? shownNow->forces->total : std::string(),
                 shownNow->forces ? shownNow->forces->rope : std::string() };
         }
-        return compareReadouts(now, app::kTraditionalReadouts, expected, described(*m_traditionalPick));
+        return compareReadouts(
+            now, numbers(app::kTraditionalReadouts), expected, described(*m_traditionalPick));
     }
 
     std::optional<Failure> checkStandardReadouts(const Screen &now) const
     {
-        if (allEmpty(now, app::kStandardReadouts))
+        if (allEmpty(now, numbers(app::kStandardReadouts)))
             return std::nullopt;
-        std::array<std::string, app::kStandardReadouts.size()> expected;
+        std::array<std::string, numbers(app::kStandardReadouts).size()> expected;
         if (!m_standardPick || !belongsToClassOnScreen(now, *m_standardPick))
-            return compareReadouts(now, app::kStandardReadouts, expected, "no diameter");
-        const auto ropeClass
-            = standard::RopeClass(*app::rankIn(app::kStandardDiameterLists, m_standardPick->list));
+            return compareReadouts(now, numbers(app::kStandardReadouts), expected, "no diameter");
+        const auto ropeClass = standard::RopeClass(
+            *app::rankIn(app::kStandardDiameterLists, app::combo(m_standardPick->list)));
         const standard::Readouts shownNow = standard::lookup(ropeClass, m_standardPick->row,
-            choiceIn<standard::Core>(now, app::kCoreOptions),
-            choiceIn<standard::Grade>(now, app::kStandardGradeOptions));
+            choiceIn<standard::Core>(now, numbers(app::kCoreOptions)),
+            choiceIn<standard::Grade>(now, numbers(app::kStandardGradeOptions)));
         expected = { shownNow.naturalFibreWeight.value_or(std::string()),
             shownNow.syntheticFibreWeight.value_or(std::string()),
             shownNow.steelWeight.value_or(std::string()), shownNow.fibreBreaking.value_or(std::string()),
             shownNow.steelBreaking.value_or(std::string()) };
-        return compareReadouts(now, app::kStandardReadouts, expected, described(*m_standardPick));
+        return compareReadouts(now, numbers(app::kStandardReadouts), expected, described(*m_standardPick));
     }
 
     // A result box is empty on white, a number on white or "重选钢丝绳" on red; what it shows is
@@ -588,7 +608,7 @@ private:
             return white ? std::nullopt : std::optional(failure("an empty result is white"));
         if (inputChanged)
             return failure("an input of its check changed since the last press");
-        const bool traditional = box == app::kTraditionalResult;
+        const bool traditional = box == app::kTraditionalResult.number;
         const common::Verdict verdict = traditional ? traditionalVerdict(now) : standardVerdict(now);
         if (text == kTooWeak) {
             if (colour != kRed)
@@ -646,7 +666,7 @@ public:
                 if (screen.listEnabled.at(std::size_t(n)) && itemCount(n) > 0 && isPurposeList(n) != diameter)
                     enabled.push_back(n);
             if (enabled.empty())
-                enabled = { app::kTraditionalPurpose, app::kStandardPurpose };
+                enabled = { app::kTraditionalPurpose.number, app::kStandardPurpose.number };
             const int list = enabled.at(std::size_t(below(int(enabled.size()))));
             if (m_systemControls)
                 return systemPick(list);
@@ -667,10 +687,11 @@ public:
             return edit(how < 60 ? Verb::Retype : Verb::Type, number, list, shortText(!list));
         }
         // Mostly the button that is enabled, as a person would; now and then the greyed one.
-        const int enabled = screen.commandEnabled[app::kTraditionalCommand] ? app::kTraditionalCommand
-                                                                            : app::kStandardCommand;
-        const int other
-            = enabled == app::kTraditionalCommand ? app::kStandardCommand : app::kTraditionalCommand;
+        const int enabled = screen.commandEnabled[app::kTraditionalCommand.number]
+            ? app::kTraditionalCommand.number
+            : app::kStandardCommand.number;
+        const int other = enabled == app::kTraditionalCommand.number ? app::kStandardCommand.number
+                                                                     : app::kTraditionalCommand.number;
         Action pressed = press(below(5) == 0 ? other : enabled);
         if (m_systemControls)
             pressed.how = below(2);
@@ -722,24 +743,27 @@ private:
         return action;
     }
 
-    static bool isPurposeList(int n) { return n == app::kTraditionalPurpose || n == app::kStandardPurpose; }
+    static bool isPurposeList(int n)
+    {
+        return n == app::kTraditionalPurpose.number || n == app::kStandardPurpose.number;
+    }
 
     // Mostly the force boxes and purpose lists; now and then a diameter list's edit field.
     std::pair<int, bool> field()
     {
         const int roll = below(20);
         if (roll < 5)
-            return { app::kTraditionalForce, false };
+            return { app::kTraditionalForce.number, false };
         if (roll < 10)
-            return { app::kStandardForce, false };
+            return { app::kStandardForce.number, false };
         if (roll < 14)
-            return { app::kTraditionalPurpose, true };
+            return { app::kTraditionalPurpose.number, true };
         if (roll < 18)
-            return { app::kStandardPurpose, true };
-        constexpr auto kTraditional = app::kTraditionalDiameterLists.size();
-        const auto k = std::size_t(below(int(kTraditional + app::kStandardDiameterLists.size())));
-        return { k < kTraditional ? app::kTraditionalDiameterLists.at(k)
-                                  : app::kStandardDiameterLists.at(k - kTraditional),
+            return { app::kStandardPurpose.number, true };
+        constexpr auto kTraditional = numbers(app::kTraditionalDiameterLists).size();
+        const auto k = std::size_t(below(int(kTraditional + numbers(app::kStandardDiameterLists).size())));
+        return { k < kTraditional ? numbers(app::kTraditionalDiameterLists).at(k)
+                                  : numbers(app::kStandardDiameterLists).at(k - kTraditional),
             true };
     }
 
@@ -857,14 +881,14 @@ private:
     {
         switch (action.verb) {
         case Verb::Click:
-            m_form.select(action.number);
+            m_form.select(app::option(action.number));
             return;
         case Verb::Pick:
         case Verb::PopupPick:
-            m_form.pick(action.number, action.row);
+            m_form.pick(app::combo(action.number), action.row);
             return;
         case Verb::Press:
-            m_form.press(action.number);
+            m_form.press(app::command(action.number));
             return;
         case Verb::Enter:
             return;
@@ -876,22 +900,23 @@ private:
 
     void edit(const Action &action)
     {
-        const app::Ref field = action.list ? app::combo(action.number) : app::text(action.number);
+        const app::Ref field = fieldOf(action);
+        const auto type = [this, &action](std::string_view text) { typeInto(m_form, action, text); };
         const auto n = std::size_t(action.number);
         std::optional<Edit> &last = action.list ? m_listEdits.at(n) : m_textEdits.at(n);
-        std::string before = m_form.text(field);
+        std::string before = m_form.state(field).text;
         if (action.verb == Verb::Undo) {
             if (last && last->left == before)
-                m_form.type(field, last->before);
+                type(last->before);
             last.reset();
             return;
         }
         if (action.verb == Verb::Type)
-            m_form.type(field, before + action.text);
+            type(before + action.text);
         else
-            m_form.type(field, action.verb == Verb::Clear ? std::string() : action.text);
-        if (m_form.text(field) != before)
-            last = Edit { std::move(before), m_form.text(field) };
+            type(action.verb == Verb::Clear ? std::string() : action.text);
+        if (m_form.state(field).text != before)
+            last = Edit { std::move(before), m_form.state(field).text };
     }
 
     app::Form1 m_form;

@@ -10,9 +10,11 @@
 
 namespace {
 
+using app::testing::numbers;
+
 constexpr std::array kClassOptions { 1, 2, 3, 4, 10, 11, 12, 13 };
-using app::kDiameterLists;
-using app::kReadouts;
+constexpr auto kDiameterLists = app::testing::numbers(app::kDiameterLists);
+constexpr auto kReadouts = app::testing::numbers(app::kReadouts);
 
 void presetChecked(ModelWindow &w, int option)
 {
@@ -39,7 +41,7 @@ void dirty(ModelWindow &w, int target, int list, bool eighteenStrand)
     presetEnabled(w, app::command(2), !toStandard);
     for (int n : kDiameterLists) {
         presetEnabled(w, app::combo(n), n != list);
-        if (w->items(n).empty())
+        if (w->items(app::combo(n)).empty())
             w.presetText(app::combo(n), "φ9");
         else
             w.presetItem(n, 1);
@@ -112,11 +114,11 @@ private slots:
             const bool ownFrame = (n < 5) != toStandard;
             const app::ControlState &before = listsBefore.at(std::size_t(n));
             QVERIFY2(w.listText(n) == (ownFrame ? QString() : ModelWindow::qt(before.text)), name);
-            QVERIFY2(w->item(n) == (ownFrame ? -1 : before.item), name);
+            QVERIFY2(w.item(n) == (ownFrame ? -1 : before.item), name);
         }
         for (int n : kReadouts)
             QVERIFY2(w.text(n).isEmpty(), qPrintable(QStringLiteral("Text%1").arg(n)));
-        for (int n : app::kResults) {
+        for (int n : numbers(app::kResults)) {
             QCOMPARE(w.text(n), QString());
             QCOMPARE(w.colour(n), QStringLiteral("white"));
         }
@@ -153,7 +155,7 @@ private slots:
         w.select(11);
         QVERIFY(!w.log.contains("Option19_Click"));
         QCOMPARE(w.listText(6), QString());
-        QCOMPARE(w->item(6), -1);
+        QCOMPARE(w.item(6), -1);
         QCOMPARE(w.text(10), QString());
     }
 
@@ -165,7 +167,7 @@ private slots:
         w.select(4);
         w.select(5);
         QVERIFY(w.enabled(app::combo(4)));
-        QVERIFY(w->items(4).empty());
+        QVERIFY(w->items(app::combo(4)).empty());
         QCOMPARE(w.listText(4), QString());
         w.typeText(5, QStringLiteral("2000"));
         w.typeList(5, QStringLiteral("井架提升6"));

@@ -4,6 +4,7 @@
 
 #include "app/qt/window.h"
 #include "common/colours.h"
+#include "form_seam.h"
 #include "window_controls.h"
 
 #include <QElapsedTimer>
@@ -16,8 +17,8 @@
 
 namespace {
 
-using app::kDiameterLists;
-using app::kReadouts;
+constexpr auto kDiameterLists = app::testing::numbers(app::kDiameterLists);
+constexpr auto kReadouts = app::testing::numbers(app::kReadouts);
 
 // A user sees a reply within about 100 ms as instant; a pick must stay far below that, so that
 // it never adds up to a felt delay.
@@ -47,7 +48,7 @@ private:
     {
         app::ControlState state = m_form->form().state(control);
         change(state);
-        m_form->form().preset(control, state);
+        app::testing::Seam::preset(m_form->form(), control, state);
     }
 
     // The other class of the target's frame and a class of the other frame selected, and every
@@ -76,8 +77,8 @@ private:
         for (int n : kDiameterLists)
             preset(app::combo(n), [this, n](app::ControlState &state) {
                 state.enabled = true;
-                state.item = m_form->form().items(n).empty() ? -1 : 1;
-                state.text = state.item == -1 ? "φ9" : m_form->form().items(n).at(1);
+                state.item = m_form->form().items(app::combo(n)).empty() ? -1 : 1;
+                state.text = state.item == -1 ? "φ9" : m_form->form().items(app::combo(n)).at(1);
             });
         for (int n : { 6, 13 })
             preset(app::text(n), [](app::ControlState &state) { state.background = common::kResultRed; });
@@ -92,7 +93,7 @@ private:
     // A class pick as the window gets it from a click, with every change shown on the widgets; a
     // real click would add the button's own repaint, which Qt makes at once and which also
     // paints everything the handler changed.
-    void pick(int target) const { m_form->form().select(target); }
+    void pick(int target) const { m_form->form().select(app::option(target)); }
 
     // What only a pick that ran in full leaves: the target alone selected in both frames, every
     // read-out and result empty, and both results white again.

@@ -94,8 +94,8 @@ private:
     {
         qtview::Window form;
         QStringList log;
-        form.form().watch(
-            [&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
+        app::testing::Seam::watch(form.form(),
+            [&log](const app::Binding &binding) { log << QString::fromStdString(app::nameOf(binding)); });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return {};
@@ -107,8 +107,8 @@ private:
     {
         qtview::Window form;
         QStringList log;
-        form.form().watch(
-            [&log](const app::Binding &binding) { log << QString::fromUtf8(binding.name.data()); });
+        app::testing::Seam::watch(form.form(),
+            [&log](const app::Binding &binding) { log << QString::fromStdString(app::nameOf(binding)); });
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)
             || !actions::pickWithMouse(WindowControls(&form).combo(list), row))

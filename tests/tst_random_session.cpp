@@ -81,7 +81,7 @@ void TestRandomSession::rulesCatchPlantedFaults()
         const std::optional<session::Failure> failure = window.perform(action);
         QVERIFY2(!failure, failure ? failure->detail.c_str() : "");
     }
-    QCOMPARE(session::qt(window.form().text(app::text(app::kTraditionalResult))), QStringLiteral("8.5"));
+    QCOMPARE(session::qt(window.form().state(app::kTraditionalResult).text), QStringLiteral("8.5"));
 
     QVERIFY(control.startsWith(QStringLiteral("Text")));
     const app::Ref box = app::text(control.mid(4).toInt());
@@ -90,7 +90,7 @@ void TestRandomSession::rulesCatchPlantedFaults()
         planted.background = session::kRed;
     else
         planted.text = fault.toStdString();
-    window.form().preset(box, planted);
+    app::testing::Seam::preset(window.form(), box, planted);
     const std::optional<session::Failure> failure = window.check();
     QVERIFY(failure);
     QCOMPARE(session::qt(failure->rule), rule);

@@ -9,6 +9,8 @@
 
 namespace {
 
+using app::testing::numbers;
+
 const QString kKept = QStringLiteral("kept"); // written before a pick; still there if not rewritten
 const QString kTooWeak = ModelWindow::qt(common::kTooWeakText);
 const QString kRopeMessage = ModelWindow::qt(common::kChooseRopeMessage);
@@ -133,7 +135,7 @@ private slots:
     void pickWithoutCore_data()
     {
         QTest::addColumn<int>("list");
-        for (int list : app::kStandardDiameterLists)
+        for (int list : numbers(app::kStandardDiameterLists))
             QTest::addRow("Combo%d", list) << list;
     }
 
@@ -230,7 +232,7 @@ private slots:
         w.select(k6x19);
         if (button == kFibre)
             w.select(kSteel);
-        for (int list : app::kStandardDiameterLists)
+        for (int list : numbers(app::kStandardDiameterLists))
             w.presetItem(list, 2);
         presetReadouts(w, before);
         w.presetWarning(13);
@@ -238,9 +240,9 @@ private slots:
         w.select(button);
         QCOMPARE(w.log, log);
         QCOMPARE(readouts(w), after);
-        for (int list : app::kStandardDiameterLists) {
+        for (int list : numbers(app::kStandardDiameterLists)) {
             QCOMPARE(w.listText(list), QString());
-            QCOMPARE(w->item(list), -1);
+            QCOMPARE(w.item(list), -1);
         }
         QCOMPARE(w.text(13), result);
         QCOMPARE(w.colour(13), QStringLiteral("white"));
@@ -302,9 +304,9 @@ private slots:
         const auto &offered = w->items(app::kStandardPurpose);
         if (const auto item = std::find(offered.begin(), offered.end(), purpose.toStdString());
             item != offered.end())
-            w.pick(app::kStandardPurpose, int(item - offered.begin()));
+            w.pick(app::kStandardPurpose.number, int(item - offered.begin()));
         else
-            w.typeList(app::kStandardPurpose, purpose);
+            w.typeList(app::kStandardPurpose.number, purpose);
         for (int press = 0; press < 2; ++press) {
             QCOMPARE(w.press(2), QStringList());
             QCOMPARE(w.text(13), shown);

@@ -8,6 +8,8 @@
 
 namespace {
 
+using app::testing::numbers;
+
 const QString kNone = QStringLiteral("无此型号");
 const QString kTooWeak = ModelWindow::qt(common::kTooWeakText);
 const QString kRopeMessage = ModelWindow::qt(common::kChooseRopeMessage);
@@ -168,8 +170,8 @@ private slots:
         w.log.clear();
         w.select(8);
         QCOMPARE(w.log, (QStringList { "Option8_Click", "Text4_Change" }));
-        for (int list : app::kTraditionalDiameterLists) {
-            QCOMPARE(w->item(list), -1);
+        for (int list : numbers(app::kTraditionalDiameterLists)) {
+            QCOMPARE(w.item(list), -1);
             QCOMPARE(w.listText(list), QString());
         }
         QCOMPARE(readouts(w), QStringList(4, QString()));

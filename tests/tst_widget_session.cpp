@@ -261,7 +261,7 @@ void TestWidgetSession::rulesCatchPlantedFaults()
         const std::optional<session::Failure> failure = window.perform(action);
         QVERIFY2(!failure, failure ? failure->detail.c_str() : "");
     }
-    QCOMPARE(window.text(app::kTraditionalResult)->text(), QStringLiteral("8.5"));
+    QCOMPARE(window.text(app::kTraditionalResult.number)->text(), QStringLiteral("8.5"));
 
     const int n = control.mid(control.startsWith(QStringLiteral("Text")) ? 4 : 5).toInt();
     QLineEdit *field
@@ -290,10 +290,10 @@ void TestWidgetSession::longPasteIsTakenWhole()
     for (const Action &action : session::kShowing8_5)
         QVERIFY(!window.perform(action));
     const std::string huge = '1' + std::string(5000, '0');
-    QVERIFY(!window.perform(session::edit(Verb::Paste, app::kTraditionalForce, false, huge)));
-    QCOMPARE(window.text(app::kTraditionalForce)->text(), session::qt(huge));
-    QCOMPARE(window.text(app::kTraditionalResult)->text(), QString());
-    QVERIFY(!window.perform(session::press(app::kTraditionalCommand)));
+    QVERIFY(!window.perform(session::edit(Verb::Paste, app::kTraditionalForce.number, false, huge)));
+    QCOMPARE(window.text(app::kTraditionalForce.number)->text(), session::qt(huge));
+    QCOMPARE(window.text(app::kTraditionalResult.number)->text(), QString());
+    QVERIFY(!window.perform(session::press(app::kTraditionalCommand.number)));
     QCOMPARE(tally.messages, 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/bindings.h"
 #include "app/qt/window.h"
+#include "form_seam.h"
 #include "window_controls.h"
 
 #include <QStringList>
@@ -20,9 +21,8 @@ protected:
     {
         m_form = std::make_unique<qtview::Window>();
         m_log.clear();
-        m_form->form().watch([this](const app::Binding &binding) {
-            m_log << QString::fromUtf8(binding.name.data(), qsizetype(binding.name.size()));
-        });
+        app::testing::Seam::watch(m_form->form(),
+            [this](const app::Binding &binding) { m_log << QString::fromStdString(app::nameOf(binding)); });
         m_form->show();
         return QTest::qWaitForWindowExposed(m_form.get());
     }

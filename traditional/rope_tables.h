@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 namespace traditional {
 
 enum class Grade { Kg140, Kg155, Kg170, Kg185, Kg200 };
+inline constexpr std::size_t kGradeCount = std::size_t(Grade::Kg200) + 1;
 
 struct BreakingForce {
     int total; // all the wires together, close to area × grade
@@ -156,6 +158,7 @@ inline constexpr RopeTable k6x61 { k6x61Rows, k6x61Kg200 };
 // The rope classes of the method, in the order of their buttons and lists. 18×7＋1 has no
 // traditional data: its list offers nothing.
 enum class RopeClass { C6x19, C6x37, C6x61, C18x7 };
+inline constexpr std::size_t kRopeClassCount = std::size_t(RopeClass::C18x7) + 1;
 
 constexpr RopeTable tableOf(RopeClass ropeClass)
 {

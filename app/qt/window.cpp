@@ -174,7 +174,7 @@ void Window::fillLists()
 {
     for (std::size_t n = 1; n < m_combos.size(); ++n) {
         QStringList items;
-        for (std::string_view item : m_form.items(int(n)))
+        for (std::string_view item : m_form.items(app::combo(int(n))))
             items << qtText(item);
         m_combos.at(n)->addItems(items);
         m_combos.at(n)->setCurrentIndex(-1); // a list starts with nothing picked and an empty field
@@ -208,13 +208,13 @@ void Window::connectInputs()
 {
     for (std::size_t n = 1; n < m_options.size(); ++n)
         connect(m_options.at(n), &QRadioButton::clicked, this, [this, n] {
-            m_form.select(int(n));
+            m_form.select(app::option(int(n)));
             for (std::size_t other = 1; other < m_options.size(); ++other)
                 showOption(int(other));
         });
     for (std::size_t n = 1; n < m_combos.size(); ++n) {
         connect(m_combos.at(n), &QComboBox::activated, this, [this, n](int item) {
-            m_form.pick(int(n), item);
+            m_form.pick(app::combo(int(n)), item);
             showList(int(n));
         });
         connect(m_combos.at(n)->lineEdit(), &QLineEdit::textEdited, this, [this, n](const QString &typed) {
@@ -228,7 +228,8 @@ void Window::connectInputs()
             showBox(int(n));
         });
     for (std::size_t n = 1; n < m_commands.size(); ++n)
-        connect(m_commands.at(n), &QPushButton::clicked, this, [this, n] { m_form.press(int(n)); });
+        connect(
+            m_commands.at(n), &QPushButton::clicked, this, [this, n] { m_form.press(app::command(int(n))); });
 }
 
 void Window::showAll()

@@ -204,7 +204,7 @@ void Window::buildControls(HINSTANCE instance)
             m_buttonProc = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(optionProc)));
         if (row->kind == Kind::Combo)
-            for (std::string_view item : m_form.items(row->number))
+            for (std::string_view item : m_form.items(app::combo(row->number)))
                 SendMessageW(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     }
 }
@@ -428,7 +428,7 @@ void Window::command(int id, int code)
         const HWND focused = GetFocus();
         for (int n = 1; n < int(m_controls.at(std::size_t(Kind::Command)).size()); ++n)
             if (focused == control(app::command(n)))
-                m_form.press(n);
+                m_form.press(app::command(n));
         return;
     }
     const std::optional<Ref> ref = controlOf(id);
@@ -438,7 +438,7 @@ void Window::command(int id, int code)
     switch (ref->kind) {
     case Kind::Option:
         if (code == BN_CLICKED && !m_focusing) {
-            m_form.select(n);
+            m_form.select(app::option(n));
             for (int other = 1; other < int(m_controls.at(std::size_t(Kind::Option)).size()); ++other)
                 showOption(other);
         }
@@ -454,7 +454,7 @@ void Window::command(int id, int code)
         return;
     case Kind::Command:
         if (code == BN_CLICKED)
-            m_form.press(n);
+            m_form.press(app::command(n));
         return;
     default:
         return;
@@ -471,12 +471,12 @@ void Window::listCommand(int n, int code)
         return;
     case CBN_SELENDOK:
         m_opened = {};
-        m_form.pick(n, int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+        m_form.pick(app::combo(n), int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
         break;
     case CBN_SELCHANGE:
         if (SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0)
             return;
-        m_form.pick(n, int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+        m_form.pick(app::combo(n), int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
         break;
     case CBN_EDITCHANGE:
         m_form.type(app::combo(n), utf8(textOf(list)));
@@ -513,7 +513,7 @@ bool Window::moveWithinGroup(HWND focused, WPARAM key)
         const int next = group.at((at + (forward ? step : group.size() - step)) % group.size());
         if (IsWindowEnabled(control(app::option(next))) != FALSE) {
             SetFocus(control(app::option(next)));
-            m_form.select(next);
+            m_form.select(app::option(next));
             for (int other : group)
                 showOption(other);
             break;

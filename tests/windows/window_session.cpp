@@ -231,7 +231,7 @@ private:
 
     static bool isResult(std::size_t box)
     {
-        return int(box) == app::kTraditionalResult || int(box) == app::kStandardResult;
+        return int(box) == app::kTraditionalResult.number || int(box) == app::kStandardResult.number;
     }
 
     // The program's controls once they show the model's state, or as they are after the longest
@@ -274,7 +274,7 @@ private:
         switch (action.verb) {
         case Verb::Click:
             drive::click(m_calculator.item(app::option(action.number)));
-            m_form.select(action.number);
+            m_form.select(app::option(action.number));
             return;
         case Verb::ClickLabel:
             drive::click(m_calculator.item(app::label(action.number)));
@@ -322,7 +322,7 @@ private:
             const bool down = at == row ? row + 1 < count : at < row;
             drive::press(down ? VK_DOWN : VK_UP);
             at = movedFrom(n, at);
-            m_form.pick(n, at);
+            m_form.pick(app::combo(n), at);
         }
     }
 
@@ -364,7 +364,7 @@ private:
         }
         drive::eventually([combo] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 2000);
         if (action.verb != Verb::Cancel)
-            m_form.pick(n, action.row);
+            m_form.pick(app::combo(n), action.row);
     }
 
     // Clicks the row of the open list. A row the list does not show is brought into view first
@@ -404,12 +404,12 @@ private:
     // text it leaves, as the view reports every change.
     void edit(const Action &action)
     {
-        const app::Ref ref = action.list ? app::combo(action.number) : app::text(action.number);
+        const app::Ref ref = session::fieldOf(action);
         HWND control = m_calculator.item(ref);
         drive::click(action.list ? drive::fieldOf(control) : control, 4);
         if (!m_calculator.enabled(ref))
             return;
-        Field field(wide(m_form.text(ref)));
+        Field field(wide(m_form.state(ref).text));
         bool changed = false;
         const auto key = [&](Key pressed, std::wstring_view inserted = {}) {
             static constexpr std::pair<Key, std::pair<WORD, WORD>> kKeys[] { { Key::Home, { VK_HOME, 0 } },
@@ -426,7 +426,7 @@ private:
                     drive::press(keys.first, keys.second);
             if (field.press(pressed, inserted)) {
                 changed = true;
-                m_form.type(ref, drive::utf8(field.text()));
+                session::typeInto(m_form, action, drive::utf8(field.text()));
             }
             // The program reads the clipboard when it takes the keys: the next text waits for it.
             if (pressed == Key::Paste)
@@ -473,7 +473,7 @@ private:
     void press(const Action &action)
     {
         drive::click(m_calculator.item(app::command(action.number)));
-        m_form.press(action.number);
+        m_form.press(app::command(action.number));
         if (!m_modelMessages.empty())
             drive::eventually([this] { return m_calculator.messageBox() != nullptr; });
         closeMessages(action.how == 0);
