@@ -2,10 +2,11 @@
 // with the same controls (class, caption, list items, place and size, read-only and centred
 // where the table says) and the same caption, built by one plain loop over the control table
 // and shown. Every control is a child of the window itself, at its place in the client area (a
-// group box is no container on Win32), and the frames come last, under their contents. It sets
-// nothing else (no font, no manifest, no icon, no accessible names, no tab stops, no control
-// IDs) and handles no message but the one that ends the program, so that the ratio of the
-// calculator to it is what the calculator adds on top of Win32.
+// group box is no container on Win32), and the frames come last, under their contents. It
+// carries the calculator's manifest (bare_win32_window.rc.in: visual styles, DPI awareness),
+// which users asked for, and sets nothing else (no font, no icon, no accessible names, no tab
+// stops, no control IDs) and handles no message but the one that ends the program, so that the
+// ratio of the calculator to it is what the calculator adds on top of a styled Win32 window.
 #include "app/control_table.h"
 #include "app/win32/win_text.h"
 #include "common/purpose_table.h"
