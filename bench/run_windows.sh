@@ -92,7 +92,7 @@ if [ -z "${ROPECALC_EXE:-}" ] && command -v git >/dev/null 2>&1 && git rev-parse
     changes=$(git status --porcelain -- app common standard traditional | wc -l)
     echo "source:  commit $(git log -1 --format='%h %cs') with $changes changed or new files in app, common, standard, traditional"
 fi
-echo "wine:    $("$wine64" --version), display :$(cat "$work/display")"
+echo "wine:    $("$wine64" --version), display $DISPLAY"
 echo
 
 # One run of each first, uncounted, so that neither pays alone for filling the caches (Wine's
