@@ -25,7 +25,7 @@ root=$PWD
 rounds=${1:-${BENCH_ROUNDS:-11}}
 max_ratio=1.10
 
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb fonts-arphic-gbsn00lp fonts-wine
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine
 source scripts/jobs.sh
 source scripts/wine_env.sh
 

@@ -3,7 +3,7 @@
 # private Xvfb at 96 dpi, with SimSun drawn by AR PL SungtiL GB (scripts/wine_prefix.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-arphic-gbsn00lp fonts-wine imagemagick x11-utils
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine imagemagick x11-utils
 bash scripts/build_windows.sh
 source scripts/wine_display.sh
 start_wine_display
