@@ -2,6 +2,7 @@
 
 #include "app/presentation.h"
 #include "app/win32/control_ids.h"
+#include "app/win32/resource.h"
 #include "app/win32/win_text.h"
 
 #include <algorithm>
@@ -23,6 +24,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
 constexpr UINT kNameControls = WM_APP; // posted at start, to name the controls for screen readers
+constexpr int kPointsPerInch = 72;
 
 static_assert(app::kDialogFont.charset == GB2312_CHARSET && app::kDialogFont.weight == FW_NORMAL);
 
@@ -94,12 +96,12 @@ Window::Window(HINSTANCE instance)
     windowClass.cbSize = sizeof(WNDCLASSEXW);
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // the arrow
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
     windowClass.lpszClassName = kClassName;
     windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON,
         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     try {
         checked(RegisterClassExW(&windowClass), "RegisterClassExW");
@@ -232,9 +234,11 @@ void Window::nameControls()
 HFONT Window::makeFont()
 {
     const app::FontSpec &dialog = app::kDialogFont;
-    HFONT font = checked(CreateFontW(-MulDiv(dialog.points, int(m_dpi), 72), 0, 0, 0, dialog.weight, FALSE,
-                             FALSE, FALSE, DWORD(dialog.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(dialog.face).c_str()),
+    // Negative: the height of the characters, as a point size means, not of their cells.
+    const int height = -MulDiv(dialog.points, int(m_dpi), kPointsPerInch);
+    HFONT font = checked(CreateFontW(height, 0, 0, 0, dialog.weight, FALSE, FALSE, FALSE,
+                             DWORD(dialog.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, wide(dialog.face).c_str()),
         "CreateFontW");
     HDC dc = GetDC(m_window);
     const HGDIOBJ previous = SelectObject(dc, font);

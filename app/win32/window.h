@@ -67,7 +67,7 @@ private:
     app::Form1 m_form;
     HWND m_owner = nullptr; // hidden, so that the window has no taskbar button of its own
     HWND m_window = nullptr;
-    UINT m_dpi = 96;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     HFONT m_font = nullptr;
     int m_lineHeight = 0; // of the font, in pixels
     std::array<std::vector<HWND>, app::kKindCount> m_controls; // by kind, then number

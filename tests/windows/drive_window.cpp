@@ -7,6 +7,7 @@
 #include "app/control_table.h"
 #include "app/presentation.h"
 #include "app/win32/control_ids.h"
+#include "app/win32/resource.h"
 #include "app/win32/win_text.h"
 #include "common/safety_check.h"
 #include "tests/windows/windows_input.h"
@@ -343,12 +344,12 @@ void resources(const std::wstring &program)
 {
     HMODULE exe
         = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const auto resource = [exe](LPCWSTR type) {
-        HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), type);
+    const auto resource = [exe](LPCWSTR name, LPCWSTR type) {
+        HRSRC found = FindResourceW(exe, name, type);
         const auto *data = static_cast<const char *>(LockResource(LoadResource(exe, found)));
         return data == nullptr ? std::string_view {} : std::string_view(data, SizeofResource(exe, found));
     };
-    const std::string_view manifest = resource(MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    const std::string_view manifest = resource(CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
     bool asked = !manifest.empty();
     for (std::string_view wanted : { "Microsoft.Windows.Common-Controls", "PerMonitorV2",
              "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "asInvoker" })
@@ -356,7 +357,7 @@ void resources(const std::wstring &program)
     expect(asked, "the manifest asks for visual styles, per-monitor DPI, Windows 10 and 11, asInvoker");
 
     // A group icon: a header of three WORDs, then 14 bytes an image, its width first (0 for 256).
-    const std::string_view icons = resource(MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    const std::string_view icons = resource(MAKEINTRESOURCEW(IDI_ROPECALC), RT_GROUP_ICON);
     std::vector<int> widths;
     for (std::size_t at = 6; at + 14 <= icons.size(); at += 14)
         widths.push_back(icons[at] == 0 ? 256 : int(static_cast<unsigned char>(icons[at])));
