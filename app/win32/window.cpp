@@ -189,8 +189,10 @@ void Window::buildControls(HINSTANCE instance)
             style |= BS_PUSHBUTTON;
             break;
         }
-        // Every control that takes the focus is a tab stop and a group of its own; the arrow keys
-        // move within an option frame (translate).
+        // Every control that takes the focus is a tab stop and a group of its own: the dialog
+        // manager's groups run in z-order, which is the tab order, and the tab indexes interleave
+        // the option frames (Option18 comes between Option19 and Option20). So the arrow keys move
+        // within a frame by the control table instead (translate).
         if (app::takesFocus(row->kind))
             style |= WS_TABSTOP | WS_GROUP;
         const Ref ref { row->kind, row->number };
