@@ -32,7 +32,6 @@ public:
     Window &operator=(const Window &) = delete;
 
     HWND handle() const { return m_window; }
-    app::Form1 &form() { return m_form; }
     // Keyboard navigation of a dialog: true if the message was used and must not be dispatched.
     bool translate(MSG &message);
 
