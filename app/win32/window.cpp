@@ -94,7 +94,10 @@ Window::Window(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof(WNDCLASSEXW);
+    // A dialog's class, whose default procedure (DefDlgProcW) moves the focus on Tab, gives it back
+    // when the window is activated again, and presses the focused button on Enter.
     windowClass.lpfnWndProc = windowProc;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
@@ -312,7 +315,7 @@ LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LP
     }
     auto *self = reinterpret_cast<Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefDlgProcW(window, message, wParam, lParam);
     return self->guarded(window, [&] { return self->handleMessage(window, message, wParam, lParam); });
 }
 
@@ -327,7 +330,7 @@ template <typename Handle> LRESULT Window::guarded(HWND window, const Handle &ha
     } catch (...) {
         fail("unknown exception");
     }
-    return DefWindowProcW(window, WM_NULL, 0, 0);
+    return DefDlgProcW(window, WM_NULL, 0, 0);
 }
 
 // Told once: what follows a failure may fail again.
@@ -365,32 +368,15 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         if (HBRUSH brush = boxColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
-    case WM_ACTIVATE:
-        // As a dialog does: the focus comes back to where it was, say after a message box.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            m_lastFocus = GetFocus();
-        } else if (m_lastFocus != nullptr && IsWindowEnabled(m_lastFocus) != FALSE) {
-            SetFocus(m_lastFocus);
-            return 0;
-        }
-        break;
+    case WM_SETFOCUS:
+        // The window opens with no control focused; the dialog procedure would focus the first.
+        return 0;
+    case WM_CLOSE:
+        // The dialog procedure turns the close box into IDCANCEL, as Esc, which closes nothing.
+        return DefWindowProcW(window, message, wParam, lParam);
     case kNameControls:
         nameControls();
         return 0;
-    case WM_NEXTDLGCTL: {
-        // IsDialogMessage asks for the next control on Tab; a dialog's own procedure would move
-        // the focus, and select a box's text as it enters.
-        const HWND focused = GetFocus();
-        const HWND from = focused != nullptr && IsChild(m_window, focused) != FALSE ? focused : nullptr;
-        const HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                              : GetNextDlgTabItem(m_window, from, wParam != 0 ? TRUE : FALSE);
-        if (next != nullptr) {
-            SetFocus(next);
-            if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0)
-                SendMessageW(next, EM_SETSEL, 0, -1);
-        }
-        return 0;
-    }
     case WM_DPICHANGED: {
         changeDpi(HIWORD(wParam));
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
@@ -406,12 +392,12 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
-        m_window = nullptr; // the message itself still goes to DefWindowProcW for `window`
+        m_window = nullptr; // the message itself still goes to DefDlgProcW for `window`
         break;
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefDlgProcW(window, message, wParam, lParam);
 }
 
 // The user's input, and nothing else, reaches the window's model:
@@ -421,7 +407,7 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
 //   with the list closed, from the arrow keys; not CBN_SELCHANGE while the arrow keys go
 //   through the open list;
 // - typing: EN_CHANGE of a box and CBN_EDITCHANGE of a list's field;
-// - pressing a button: BN_CLICKED, or Enter while it has the focus.
+// - pressing a button: BN_CLICKED, from a click, Space, or Enter while it has the focus.
 // The model's own writes raise the same notifications; they come while m_writing is set and are
 // no input. The control is shown again from the model afterwards, in case it took no input; a
 // list opened and closed without a pick (CBN_SELENDCANCEL) goes back to how it was opened.
@@ -429,14 +415,6 @@ void Window::command(int id, int code)
 {
     if (m_writing != 0)
         return;
-    if (id == IDOK) {
-        // Enter: a dialog presses its focused button and nothing else, least of all a list's.
-        const HWND focused = GetFocus();
-        for (int n = 1; n < int(m_controls.at(std::size_t(Kind::Command)).size()); ++n)
-            if (focused == control(app::command(n)))
-                m_form.press(app::command(n));
-        return;
-    }
     const std::optional<Ref> ref = controlOf(id);
     if (!ref)
         return;

@@ -85,7 +85,6 @@ private:
     int m_writing = 0; // the model's writes under way, whose notifications are no input
     WNDPROC m_buttonProc = nullptr; // the system's, under optionProc
     bool m_focusing = false; // an option button taking the focus, which is no click
-    HWND m_lastFocus = nullptr; // the control that had the focus when the window was left
     bool m_failed = false; // told the user the window cannot go on
 };
 
