@@ -139,6 +139,29 @@ void tabOrder(const Calculator &c)
     expect(noneSelected, "taking the focus selects no option button");
 }
 
+// Enter presses the focused button, and from a box it presses none, though Tab passed a button
+// on the way, which the dialog manager makes the default while it has the focus.
+void enterKey(const Calculator &c)
+{
+    const auto tabTo = [&c](HWND target) {
+        for (int i = 0; i < 100 && c.focus() != target; ++i) {
+            const HWND before = c.focus();
+            press(VK_TAB);
+            eventually([&] { return c.focus() != before; });
+        }
+        return c.focus() == target;
+    };
+    expect(tabTo(c.item(app::command(1))), "Tab reaches 计  算");
+    press(VK_RETURN);
+    expect(eventually([&] { return c.messageBox() != nullptr; }), "Enter presses the focused button");
+    press(VK_RETURN);
+    expect(eventually([&] { return c.messageBox() == nullptr; }) && tabTo(c.item(app::text(5))),
+        "its message closed, Tab goes on to the force box");
+    press(VK_RETURN);
+    settle();
+    expect(c.messageBox() == nullptr, "Enter in a box presses no button");
+}
+
 // The traditional road: Space and the arrow keys on the class buttons, a click on a grade, a
 // keyboard pick from the open list, a message box, typing, a mouse pick, "计  算".
 void traditionalRoad(const Calculator &c)
@@ -405,6 +428,7 @@ int wmain(int argc, wchar_t **argv)
         }
         resources(windowsPath(argv[1]));
         tabOrder(calculator);
+        enterKey(calculator);
         traditionalRoad(calculator);
         typingAfterAPick(calculator);
         standardRoad(calculator);
