@@ -100,8 +100,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
                     WS_CHILD | WS_VISIBLE | kind.style, pixels(at.x + row.left), pixels(at.y + row.top),
                     pixels(row.width), pixels(height), window, nullptr, instance, nullptr);
         }
-    const auto add = [&built](int combo, std::string_view item) {
-        SendMessageW(built.at({ app::Kind::Combo, combo }), CB_ADDSTRING, 0,
+    const auto add = [&built](app::List combo, std::string_view item) {
+        SendMessageW(built.at({ app::Kind::Combo, combo.number }), CB_ADDSTRING, 0,
             reinterpret_cast<LPARAM>(winview::wide(item).c_str()));
     };
     for (std::size_t k = 0; k < app::kTraditionalDiameterLists.size(); ++k)

@@ -65,7 +65,9 @@ int main(int argc, char *argv[])
             qtview::twipsToPixels(row.width), qtview::twipsToPixels(row.height));
         built[{ row.kind, row.number }] = control;
     }
-    const auto list = [&built](int n) { return static_cast<QComboBox *>(built.at({ app::Kind::Combo, n })); };
+    const auto list = [&built](app::List n) {
+        return static_cast<QComboBox *>(built.at({ app::Kind::Combo, n.number }));
+    };
     for (std::size_t k = 0; k < app::kTraditionalDiameterLists.size(); ++k) {
         QComboBox *combo = list(app::kTraditionalDiameterLists.at(k));
         for (const traditional::Row &row : traditional::tableOf(traditional::RopeClass(k)).rows)
