@@ -81,6 +81,14 @@ std::wstring textOf(HWND control)
     return text;
 }
 
+// The window's client area is the design's at a DPI, and its frame whatever that takes.
+SIZE windowSize(UINT dpi)
+{
+    RECT frame { 0, 0, app::pixels(app::kClientWidth, int(dpi)), app::pixels(app::kClientHeight, int(dpi)) };
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
+    return { frame.right - frame.left, frame.bottom - frame.top };
+}
+
 } // namespace
 
 void tellFailure(const char *what)
@@ -112,13 +120,16 @@ Window::Window(HINSTANCE instance)
         m_owner = checked(
             CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr),
             "CreateWindowExW");
+        // Made in its size at the system's DPI, and resized only on a monitor of another.
+        const SIZE size = windowSize(GetDpiForSystem());
         checked(CreateWindowExW(kWindowExStyle, kClassName, wide(app::kWindowCaption).c_str(), kWindowStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, m_owner, nullptr, instance, this),
+                    CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, m_owner, nullptr, instance, this),
             "CreateWindowExW");
         m_dpi = GetDpiForWindow(m_window);
         DeleteObject(makeFont());
         buildControls(instance);
-        fitWindow();
+        if (m_dpi != GetDpiForSystem())
+            fitWindow();
     } catch (...) {
         // Half a window must not take messages for a Window that was never made.
         if (m_window != nullptr) {
@@ -274,14 +285,10 @@ void Window::fitFont(HWND made)
     SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
 }
 
-// The window's client area is the design's at its DPI, and its frame whatever that takes.
 void Window::fitWindow()
 {
-    RECT frame { 0, 0, app::pixels(app::kClientWidth, int(m_dpi)),
-        app::pixels(app::kClientHeight, int(m_dpi)) };
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, m_dpi);
-    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = windowSize(m_dpi);
+    SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // On a monitor of another DPI the window is laid out anew, so that it keeps its shape and its
