@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and its tests in Release, checks the code's
-# format and lint, runs every test, builds the Debian package and checks it, builds the Windows
-# program and its installer and tests them under Wine, runs every test
-# again under the address and undefined-behaviour sanitizers, and runs each fuzz target for a
-# bounded time.
+# Installs what is missing, builds the calculator, its tests and its benchmarks in Release,
+# checks the code's format and lint, runs every test, builds the Debian package and checks it,
+# builds the Windows program and its installer and tests them under Wine, runs every test again
+# under the address and undefined-behaviour sanitizers, and runs each fuzz target for a bounded
+# time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/jobs.sh
@@ -12,6 +12,10 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j"$jobs"
 bash scripts/test_lint.sh
 ctest --preset release
+# The benchmarks are built, not run (their timing needs a quiet machine), so that they keep up
+# with the code they share with the calculator.
+cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-bench -j"$jobs"
 bash scripts/test_package.sh
 bash scripts/test_windows.sh
 bash scripts/test_sanitizers.sh
