@@ -8,6 +8,7 @@
 // stops, no control IDs) and handles no message but the one that ends the program, so that the
 // ratio of the calculator to it is what the calculator adds on top of a styled Win32 window.
 #include "app/control_table.h"
+#include "app/presentation.h"
 #include "app/win32/win_text.h"
 #include "common/purpose_table.h"
 #include "standard/rope_tables.h"
@@ -65,7 +66,7 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
     const int dpi = int(GetDpiForSystem());
-    const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+    const auto pixels = [dpi](int twips) { return app::pixels(twips, dpi); };
 
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;

@@ -4,6 +4,8 @@
 // scripts/wine_prefix.sh puts in SimSun's place has SimSun's cell: on Windows, at 9 pt and
 // 96 dpi, a line of 12 pixels, ideographs 12 wide and digits 6.
 // Usage: dialog_font [face]    (the dialog font's own face by default)
+#include "app/win32/dialog_font.h"
+
 #include "app/presentation.h"
 #include "app/win32/win_text.h"
 
@@ -13,13 +15,10 @@
 
 int wmain(int argc, wchar_t **argv)
 {
-    const app::FontSpec &dialog = app::kDialogFont;
-    const std::wstring face = argc > 1 ? argv[1] : winview::wide(dialog.face);
+    const std::wstring face = argc > 1 ? argv[1] : std::wstring();
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    HFONT font = CreateFontW(-MulDiv(dialog.points, dpi, 72), 0, 0, 0, dialog.weight, FALSE, FALSE, FALSE,
-        DWORD(dialog.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    HFONT font = winview::createDialogFont(UINT(dpi), face);
     const HGDIOBJ previous = SelectObject(screen, font);
     TEXTMETRICW metrics {};
     GetTextMetricsW(screen, &metrics);
@@ -32,7 +31,8 @@ int wmain(int argc, wchar_t **argv)
     ReleaseDC(nullptr, screen);
     std::printf("%s at %d dpi: tmHeight %ld, tmAscent %ld, tmDescent %ld, tmAveCharWidth %ld, "
                 "tmExternalLeading %ld; \xe9\x92\xa2 %ld wide, 6 %ld wide\n",
-        winview::utf8(face).c_str(), dpi, metrics.tmHeight, metrics.tmAscent, metrics.tmDescent,
-        metrics.tmAveCharWidth, metrics.tmExternalLeading, ideograph.cx, digit.cx);
+        winview::utf8(face.empty() ? winview::wide(app::kDialogFont.face) : face).c_str(), dpi,
+        metrics.tmHeight, metrics.tmAscent, metrics.tmDescent, metrics.tmAveCharWidth,
+        metrics.tmExternalLeading, ideograph.cx, digit.cx);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "app/presentation.h"
 #include "app/win32/control_ids.h"
+#include "app/win32/dialog_font.h"
 #include "app/win32/resource.h"
 #include "app/win32/win_text.h"
 
@@ -24,9 +25,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
 constexpr UINT kNameControls = WM_APP; // posted at start, to name the controls for screen readers
-constexpr int kPointsPerInch = 72;
-
-static_assert(app::kDialogFont.charset == GB2312_CHARSET && app::kDialogFont.weight == FW_NORMAL);
 
 // The order the controls are made in, which is their z-order: the controls that take the focus
 // in tab order, so that Tab follows the design's tab indexes; each label right before the first
@@ -249,13 +247,7 @@ void Window::nameControls()
 // The dialog font at the window's DPI, and the height of one of its lines; the font it replaces.
 HFONT Window::makeFont()
 {
-    const app::FontSpec &dialog = app::kDialogFont;
-    // Negative: the height of the characters, as a point size means, not of their cells.
-    const int height = -MulDiv(dialog.points, int(m_dpi), kPointsPerInch);
-    HFONT font = checked(CreateFontW(height, 0, 0, 0, dialog.weight, FALSE, FALSE, FALSE,
-                             DWORD(dialog.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, wide(dialog.face).c_str()),
-        "CreateFontW");
+    HFONT font = checked(createDialogFont(m_dpi), "CreateFontW");
     HDC dc = GetDC(m_window);
     const HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICW metrics {};
