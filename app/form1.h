@@ -73,8 +73,6 @@ struct Seam; // what tests reach that no view or handler may: tests/form_seam.h
 // when handlers run.
 class Controls {
 public:
-    explicit Controls(View &view);
-
     const ControlState &state(Ref control) const;
     const std::string &text(Box box) const { return state(box).text; }
     const std::string &text(List list) const { return state(list).text; } // its field
@@ -103,6 +101,7 @@ private:
     friend class Form1;
     friend struct testing::Seam;
 
+    explicit Controls(View &view); // made by the window it belongs to
     ControlState &at(Ref control);
     // Sets one property of a control and tells the view, if the value is new; whether it was.
     template <typename T> bool update(Ref control, T ControlState::*property, T value);
