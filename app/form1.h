@@ -130,6 +130,8 @@ public:
     void press(Button button);
 
     const ControlState &state(Ref control) const { return m_controls.state(control); }
+    // A handler runs, say under its message box: no input is taken until it ends.
+    bool busy() const { return m_controls.m_running != 0; }
     const std::vector<std::string_view> &items(List list) const
     {
         return m_items.at(std::size_t(list.number));
@@ -138,7 +140,7 @@ public:
 private:
     friend struct testing::Seam;
 
-    bool takesInput(Ref control) const { return m_controls.m_running == 0 && state(control).enabled; }
+    bool takesInput(Ref control) const { return !busy() && state(control).enabled; }
 
     Controls m_controls;
     std::vector<std::vector<std::string_view>> m_items;

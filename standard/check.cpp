@@ -45,19 +45,26 @@ std::optional<double> multiplier(const Choices &choices)
 
 } // namespace
 
+std::optional<double> breakingForce(
+    std::string_view fibreBreaking, std::string_view steelBreaking, const Choices &choices)
+{
+    const std::optional<double> factor = multiplier(choices);
+    if (!factor)
+        return 0.0;
+    // The selected core's box, which is empty (not one number) if only the other holds one.
+    std::optional<double> breaking
+        = common::wholeNumber(*choices.core == Core::Fibre ? fibreBreaking : steelBreaking);
+    if (breaking)
+        *breaking *= *factor;
+    return breaking;
+}
+
 common::Verdict check(std::string_view fibreBreaking, std::string_view steelBreaking, std::string_view force,
     std::string_view purpose, const Choices &choices)
 {
     if (common::leadingNumber(fibreBreaking) == 0 && common::leadingNumber(steelBreaking) == 0)
         return common::Message { common::kChooseRopeMessage };
-    std::optional<double> breaking = 0.0;
-    if (const std::optional<double> factor = multiplier(choices)) {
-        // The selected core's box, which is empty (not one number) if only the other holds one.
-        breaking = common::wholeNumber(*choices.core == Core::Fibre ? fibreBreaking : steelBreaking);
-        if (breaking)
-            *breaking *= *factor;
-    }
-    return common::judge(breaking, force, purpose);
+    return common::judge(breakingForce(fibreBreaking, steelBreaking, choices), force, purpose);
 }
 
 } // namespace standard

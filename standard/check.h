@@ -20,6 +20,12 @@ struct Choices {
     std::optional<WorkType> work;
 };
 
+// The breaking force the check divides, in kg: the selected core's read-out (kN) turned into kg,
+// times the coefficient of class and core under "矿建". 0 where the choices give no case (see
+// check); empty when the selected core's box is not one number as a whole.
+std::optional<double> breakingForce(
+    std::string_view fibreBreaking, std::string_view steelBreaking, const Choices &choices);
+
 // The standard "计  算". The breaking force of the selected core (kN) is turned into kg, times
 // the coefficient of class and core under "矿建", and divided by the force on the rope (kg).
 // Without a core or a work type, or under "矿建" without a class, the breaking force counts as

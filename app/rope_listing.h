@@ -1,0 +1,75 @@
+#pragma once
+
+#include "standard/check.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Rope selection without a toolkit: from a job (the load at the rope's end, the hanging length,
+// the purpose, the work type) to every rope of both methods' tables that the calculator would
+// pass, with the rope's own weight over its hanging length added to the load. Each rope is
+// judged by the method's own lookup and check, on the texts its read-outs would show.
+namespace app::listing {
+
+enum class Method { Traditional, Standard };
+
+// One rope of the tables, by the positions the calculator's controls give them: the class and
+// grade buttons of its method's frame (in the order of the method's enums), its core (standard
+// only) and the item of its class's diameter list.
+struct Rope {
+    Method method = Method::Traditional;
+    std::size_t ropeClass = 0;
+    std::size_t grade = 0;
+    std::optional<standard::Core> core; // empty for the traditional method
+    int row = 0;
+    bool operator==(const Rope &) const = default;
+};
+
+// What the user asks: the three texts as typed, the work type of the standard method's rows,
+// and which methods' tables are listed.
+struct Job {
+    std::string load; // kgf
+    std::string length; // m; empty means 0
+    std::string purpose;
+    standard::WorkType work = standard::WorkType::Installation;
+    bool traditional = true;
+    bool standard = true;
+};
+
+enum class Column { Method, Class, Grade, Core, Diameter, Weight, Breaking, Tension, Factor };
+inline constexpr std::size_t kColumnCount = std::size_t(Column::Factor) + 1;
+inline constexpr std::array<std::string_view, kColumnCount> kColumnTitles { "方法", "类别", "强度", "绳芯",
+    "直径", "每百米重量(kg)", "破断拉力(kgf)", "静拉力(kgf)", "安全系数" };
+
+// A rope that passes, with its cells as the list shows them and the number each is sorted by.
+struct Listed {
+    Rope rope;
+    std::array<std::string, kColumnCount> cells;
+    std::array<double, kColumnCount> keys {};
+};
+
+struct Listing {
+    std::vector<Listed> rows; // lightest first
+    // Why no rope could be judged, in words for the user; empty when the job reads.
+    std::string_view problem;
+};
+
+// Every rope that passes the job, lightest per 100 m first; ties in the order of the windows'
+// buttons and lists (traditional first, then class, grade, core and diameter).
+Listing listRopes(const Job &job);
+
+// The rows in the order of a column, ascending or descending; rows that tie keep their order.
+void sortRows(std::vector<Listed> &rows, Column column, bool descending);
+
+// The line under the list: how many ropes pass, or why none are listed.
+std::string statusLine(const Listing &listing);
+
+// The job and the rows with the column titles, tab-separated, one line each, CRLF line ends,
+// as a spreadsheet or a word processor pastes it as a table.
+std::string copyText(const Job &job, const std::vector<Listed> &rows);
+
+} // namespace app::listing

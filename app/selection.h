@@ -1,0 +1,121 @@
+#pragma once
+
+#include "app/form1.h"
+#include "app/rope_listing.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The rope selection window without a toolkit: its controls as data, its state, and how a listed
+// rope is taken over into the calculator. A front end builds the controls from the table, tells
+// the model what the user did, and then shows the list and the line under it anew; it never
+// writes an input the user is working in.
+namespace app {
+
+// The selection window's own caption and client area, in twips.
+inline constexpr std::string_view kSelectionCaption = "选择钢丝绳";
+inline constexpr std::string_view kSelectionName = "Selection"; // the window's object name
+inline constexpr int kSelectionWidth = 9840;
+inline constexpr int kSelectionHeight = 6660;
+// The calculator's context-menu and system-menu item that opens it.
+inline constexpr std::string_view kSelectionMenuItem = "选择钢丝绳…";
+
+enum class Piece {
+    Label,
+    Box, // a one-line edit field
+    PurposeList, // an editable list of the purposes
+    Option, // an option button with its own caption
+    Check, // a check box
+    Table, // the list of ropes, one row each, with column headers
+    Button,
+    Status, // a line of text the window writes
+};
+
+struct SelectionSpec {
+    Piece piece;
+    std::string_view name; // the Qt object name
+    int id; // the Windows control ID
+    std::string_view caption;
+    int left; // twips, in the client area
+    int top;
+    int width;
+    int height;
+    std::string_view accessibleName; // for a control without a caption of its own
+};
+
+// In tab order; a label comes right before the input it names.
+inline constexpr std::array<SelectionSpec, 14> kSelectionControls { {
+    { Piece::Label, "loadLabel", 7012, "绳端载荷(kgf)", 120, 120, 1500, 240, {} },
+    { Piece::Box, "loadBox", 7001, "", 120, 390, 1500, 315, "绳端载荷(kgf)" },
+    { Piece::Label, "lengthLabel", 7013, "悬垂长度(m)", 1800, 120, 1500, 240, {} },
+    { Piece::Box, "lengthBox", 7002, "", 1800, 390, 1500, 315, "悬垂长度(m)" },
+    { Piece::Label, "purposeLabel", 7014, "钢丝绳用途", 3480, 120, 1800, 240, {} },
+    { Piece::PurposeList, "purposeBox", 7003, "", 3480, 390, 1800, 315, "钢丝绳用途" },
+    { Piece::Option, "installOption", 7004, "安装", 5520, 150, 900, 270, {} },
+    { Piece::Option, "mineOption", 7005, "矿建", 5520, 450, 900, 270, {} },
+    { Piece::Check, "traditionalCheck", 7006, "传统方法", 6540, 150, 1320, 270, {} },
+    { Piece::Check, "standardCheck", 7007, "标准方法", 6540, 450, 1320, 270, {} },
+    { Piece::Button, "useButton", 7009, "用于计算", 8160, 120, 1560, 345, {} },
+    { Piece::Button, "copyButton", 7010, "复制", 8160, 525, 1560, 345, {} },
+    { Piece::Table, "ropeList", 7008, "", 120, 1020, 9600, 5160, "满足要求的钢丝绳" },
+    { Piece::Status, "statusLabel", 7011, "", 120, 6300, 9600, 240, {} },
+} };
+
+// The list's column widths in twips, in the order of the columns.
+inline constexpr std::array<int, listing::kColumnCount> kColumnWidths { 600, 1000, 1260, 720, 780, 1500, 1400,
+    1260, 960 };
+
+constexpr const SelectionSpec &selectionSpec(std::string_view name)
+{
+    for (const SelectionSpec &row : kSelectionControls)
+        if (row.name == name)
+            return row;
+    return kSelectionControls.front();
+}
+
+// The window's state: the job as typed, the listing it gives and the order it is shown in. Every
+// input lists anew at once; there is nothing to press.
+class Selection {
+public:
+    Selection();
+
+    // What the user did.
+    void typeLoad(std::string_view text);
+    void typeLength(std::string_view text);
+    void typePurpose(std::string_view text); // the purpose list's field
+    void pickPurpose(int item); // an item of purposes()
+    void selectWork(standard::WorkType work);
+    void showMethod(listing::Method method, bool shown); // a method's check box
+    // A click on a column header: ascending first, a second click on the same column reverses.
+    void sortBy(listing::Column column);
+
+    const listing::Job &job() const { return m_job; }
+    const std::vector<listing::Listed> &rows() const { return m_listing.rows; }
+    std::optional<listing::Column> sortColumn() const { return m_sortColumn; }
+    bool descending() const { return m_descending; }
+    const std::string &status() const { return m_status; }
+    std::string copyText() const { return listing::copyText(m_job, m_listing.rows); }
+
+    // The purpose list's items: every purpose of the purpose table.
+    static std::array<std::string_view, common::kPurposes.size()> purposes();
+
+private:
+    void relist();
+
+    listing::Job m_job;
+    listing::Listing m_listing;
+    std::optional<listing::Column> m_sortColumn;
+    bool m_descending = false;
+    std::string m_status;
+};
+
+// Makes the calculator do a listed rope's calculation as the user would: select its class,
+// grade, core and work type, pick its diameter, type its static tension as the force, pick or
+// type the purpose, and press the method's "计  算". Refused (false) while the calculator is busy,
+// say under a message box.
+bool takeOver(Form1 &calculator, const listing::Listed &row, const listing::Job &job);
+
+} // namespace app
