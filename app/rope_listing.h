@@ -52,6 +52,29 @@ struct Listed {
     std::array<double, kColumnCount> keys {};
 };
 
+// What the listing needs of each rope of the tables, whatever the job: its cells and numbers as
+// the calculator's read-outs give them, lightest first. Made once by the window that lists.
+struct Entry {
+    Rope rope;
+    std::string_view ropeClass;
+    std::string_view grade;
+    std::string_view item;
+    std::string weight;
+    double weightValue = 0;
+    double diameter = 0;
+    // The breaking force the check divides, by work type (the traditional check has none).
+    std::array<std::optional<double>, standard::kWorkTypeCount> breaking;
+};
+
+class Catalogue {
+public:
+    Catalogue();
+    const std::vector<Entry> &entries() const { return m_entries; }
+
+private:
+    std::vector<Entry> m_entries;
+};
+
 struct Listing {
     std::vector<Listed> rows; // lightest first
     // Why no rope could be judged, in words for the user; empty when the job reads.
@@ -60,7 +83,7 @@ struct Listing {
 
 // Every rope that passes the job, lightest per 100 m first; ties in the order of the windows'
 // buttons and lists (traditional first, then class, grade, core and diameter).
-Listing listRopes(const Job &job);
+Listing listRopes(const Catalogue &catalogue, const Job &job);
 
 // The rows in the order of a column, ascending or descending; rows that tie keep their order.
 void sortRows(std::vector<Listed> &rows, Column column, bool descending);

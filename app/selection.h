@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/rope_listing.h"
+#include "common/purpose_table.h"
 
 #include <array>
 #include <cstddef>
@@ -105,6 +106,7 @@ public:
 private:
     void relist();
 
+    listing::Catalogue m_catalogue;
     listing::Job m_job;
     listing::Listing m_listing;
     std::optional<listing::Column> m_sortColumn;
