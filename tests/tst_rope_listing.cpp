@@ -4,6 +4,7 @@
 
 #include "app/rope_listing.h"
 #include "app/selection.h"
+#include "calculator_trial.h"
 #include "common/number_format.h"
 #include "common/number_reading.h"
 #include "model_window.h"
@@ -25,79 +26,8 @@ using standard::WorkType;
 
 constexpr auto kFactor = std::size_t(Column::Factor);
 
-// A rope by what the calculator's buttons and list say of it.
-using RopeKey = std::tuple<int, std::size_t, std::size_t, int, int>; // method, class, grade, core, row
-
-RopeKey keyOf(const app::listing::Rope &rope)
-{
-    return { int(rope.method), rope.ropeClass, rope.grade, rope.core ? int(*rope.core) : -1, rope.row };
-}
-
-void enterPurpose(ModelWindow &w, app::List list, const std::string &purpose)
-{
-    const auto &items = w->items(list);
-    const auto found = std::ranges::find(items, purpose);
-    if (found != items.end())
-        w->pick(list, int(found - items.begin()));
-    else
-        w->type(list, purpose);
-}
-
-// What a person gets from the calculator for one rope of a job: the weight per 100 m its
-// read-out shows, the load plus that weight over the hanging length typed as the force, and the
-// result box after "计  算". Empty when the calculator has no such rope or shows a message.
-std::optional<std::string> tryInCalculator(const Job &job, const RopeKey &rope)
-{
-    const auto [method, ropeClass, grade, core, row] = rope;
-    ModelWindow w;
-    const bool traditional = method == int(Method::Traditional);
-    if (traditional) {
-        w->select(app::kTraditionalClassOptions.at(ropeClass));
-        w->select(app::kTraditionalGradeOptions.at(grade));
-        if (!w->state(app::kTraditionalGradeOptions.at(grade)).checked)
-            return std::nullopt;
-        w->pick(app::kTraditionalDiameterLists.at(ropeClass), row);
-    } else {
-        w->select(app::kStandardClassOptions.at(ropeClass));
-        w->select(app::kCoreOptions.at(std::size_t(core)));
-        w->select(app::kStandardGradeOptions.at(grade));
-        w->select(app::kWorkOptions.at(std::size_t(job.work)));
-        if (!w->state(app::kStandardGradeOptions.at(grade)).checked
-            || !w->state(app::kCoreOptions.at(std::size_t(core))).checked)
-            return std::nullopt;
-        w->pick(app::kStandardDiameterLists.at(ropeClass), row);
-    }
-    const app::Box weightBox = traditional ? app::text(2) : core == 0 ? app::text(7) : app::text(9);
-    const std::optional<double> weight = common::wholeNumber(w->state(weightBox).text);
-    if (!weight)
-        return std::nullopt;
-    const double length = common::wholeNumber(job.length).value_or(0);
-    const double load = *common::wholeNumber(job.load);
-    w->type(traditional ? app::kTraditionalForce : app::kStandardForce,
-        common::formatGeneral(load + *weight * length / 100));
-    enterPurpose(w, traditional ? app::kTraditionalPurpose : app::kStandardPurpose, job.purpose);
-    if (!w.press(traditional ? 1 : 2).isEmpty())
-        return std::nullopt;
-    const app::ControlState &result = w->state(traditional ? app::kTraditionalResult : app::kStandardResult);
-    if (result.background == common::kResultRed)
-        return std::nullopt;
-    return result.text;
-}
-
-// Every rope the calculator's lists offer, whether or not the tables hold data for it.
-std::vector<RopeKey> everyRope()
-{
-    std::vector<RopeKey> ropes;
-    for (std::size_t c = 0; c < 4; ++c)
-        for (std::size_t g = 0; g < 5; ++g) {
-            for (std::size_t r = 0; r < app::itemsOf(app::kTraditionalDiameterLists.at(c)).size(); ++r)
-                ropes.emplace_back(0, c, g, -1, int(r));
-            for (int core = 0; core < 2; ++core)
-                for (std::size_t r = 0; r < app::itemsOf(app::kStandardDiameterLists.at(c)).size(); ++r)
-                    ropes.emplace_back(1, c, g, core, int(r));
-        }
-    return ropes;
-}
+using trial::keyOf;
+using trial::RopeKey;
 
 Job job(const char *load, const char *length, const char *purpose, WorkType work = WorkType::Installation)
 {
@@ -140,8 +70,8 @@ private slots:
         std::map<RopeKey, std::string> listed;
         for (const Listed &row : listing.rows)
             QVERIFY(listed.emplace(keyOf(row.rope), row.cells.at(kFactor)).second);
-        for (const RopeKey &rope : everyRope()) {
-            const std::optional<std::string> shown = tryInCalculator(job, rope);
+        for (const RopeKey &rope : trial::everyRope()) {
+            const std::optional<std::string> shown = trial::tryInCalculator(job, rope);
             const auto found = listed.find(rope);
             const std::string where = std::to_string(std::get<0>(rope)) + "/"
                 + std::to_string(std::get<1>(rope)) + "/" + std::to_string(std::get<2>(rope)) + "/"
