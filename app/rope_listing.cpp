@@ -99,39 +99,43 @@ void addTraditional(std::vector<Entry> &entries)
     }
 }
 
+// One class's rows for a grade and core it is made in.
+template <typename Row>
+void addStandardRows(std::vector<Entry> &entries, std::size_t c, std::size_t g, standard::Core core,
+    std::span<const Row> table)
+{
+    const auto ropeClass = standard::RopeClass(c);
+    for (int r = 0; r < int(table.size()); ++r) {
+        const standard::Readouts shown = standard::lookup(table, r, core, standard::Grade(g));
+        // The heavier fibre core's weight stands for both.
+        const std::optional<std::string> &weight
+            = core == standard::Core::Fibre ? shown.naturalFibreWeight : shown.steelWeight;
+        const std::string fibre = shown.fibreBreaking.value_or("");
+        const std::string steel = shown.steelBreaking.value_or("");
+        if (!weight || (fibre.empty() && steel.empty()))
+            continue;
+        const auto breaking = [&](standard::WorkType work) {
+            return standard::breakingForce(fibre, steel, { ropeClass, core, work });
+        };
+        const std::string_view item = table[std::size_t(r)].item;
+        entries.push_back({ { Method::Standard, c, g, core, r }, captionOf(kStandardClassLabels.at(c)),
+            captionOf(kStandardGradeLabels.at(g)), item, *weight, common::wholeNumber(*weight).value_or(0),
+            diameterOf(item),
+            { breaking(standard::WorkType::Installation), breaking(standard::WorkType::MineConstruction) } });
+    }
+}
+
 void addStandard(std::vector<Entry> &entries)
 {
-    for (std::size_t c = 0; c < standard::kRopeClassCount; ++c) {
-        const auto ropeClass = standard::RopeClass(c);
+    for (std::size_t c = 0; c < standard::kRopeClassCount; ++c)
         for (std::size_t g = 0; g < standard::kGradeCount; ++g)
             for (std::size_t k = 0; k < standard::kCoreCount; ++k) {
-                const auto grade = standard::Grade(g);
+                const auto ropeClass = standard::RopeClass(c);
                 const auto core = standard::Core(k);
-                if (!standard::madeIn(ropeClass, grade) || !standard::madeWith(ropeClass, core))
-                    continue;
-                standard::withTable(ropeClass, [&](auto table) {
-                    for (int r = 0; r < int(table.size()); ++r) {
-                        const standard::Readouts shown = standard::lookup(table, r, core, grade);
-                        // The heavier fibre core's weight stands for both.
-                        const std::optional<std::string> &weight
-                            = core == standard::Core::Fibre ? shown.naturalFibreWeight : shown.steelWeight;
-                        const std::string fibre = shown.fibreBreaking.value_or("");
-                        const std::string steel = shown.steelBreaking.value_or("");
-                        if (!weight || (fibre.empty() && steel.empty()))
-                            continue;
-                        const auto breaking = [&](standard::WorkType work) {
-                            return standard::breakingForce(fibre, steel, { ropeClass, core, work });
-                        };
-                        const std::string_view item = table[std::size_t(r)].item;
-                        entries.push_back({ { Method::Standard, c, g, core, r },
-                            captionOf(kStandardClassLabels.at(c)), captionOf(kStandardGradeLabels.at(g)),
-                            item, *weight, common::wholeNumber(*weight).value_or(0), diameterOf(item),
-                            { breaking(standard::WorkType::Installation),
-                                breaking(standard::WorkType::MineConstruction) } });
-                    }
-                });
+                if (standard::madeIn(ropeClass, standard::Grade(g)) && standard::madeWith(ropeClass, core))
+                    standard::withTable(
+                        ropeClass, [&](auto table) { addStandardRows(entries, c, g, core, table); });
             }
-    }
 }
 
 } // namespace
