@@ -5,11 +5,11 @@
 #include "common/number_reading.h"
 #include "common/safety_check.h"
 #include "standard/lookup.h"
-#include "traditional/check.h"
 #include "traditional/lookup.h"
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <variant>
 
 namespace app::listing {
