@@ -19,7 +19,7 @@ namespace app {
 // The selection window's own caption and client area, in twips.
 inline constexpr std::string_view kSelectionCaption = "选择钢丝绳";
 inline constexpr std::string_view kSelectionName = "Selection"; // the window's object name
-inline constexpr int kSelectionWidth = 9840;
+inline constexpr int kSelectionWidth = 10260;
 inline constexpr int kSelectionHeight = 6660;
 // The calculator's context-menu and system-menu item that opens it.
 inline constexpr std::string_view kSelectionMenuItem = "选择钢丝绳…";
@@ -59,15 +59,18 @@ inline constexpr std::array<SelectionSpec, 14> kSelectionControls { {
     { Piece::Option, "mineOption", 7005, "矿建", 5520, 450, 900, 270, {} },
     { Piece::Check, "traditionalCheck", 7006, "传统方法", 6540, 150, 1320, 270, {} },
     { Piece::Check, "standardCheck", 7007, "标准方法", 6540, 450, 1320, 270, {} },
-    { Piece::Button, "useButton", 7009, "用于计算", 8160, 120, 1560, 345, {} },
-    { Piece::Button, "copyButton", 7010, "复制", 8160, 525, 1560, 345, {} },
-    { Piece::Table, "ropeList", 7008, "", 120, 1020, 9600, 5160, "满足要求的钢丝绳" },
-    { Piece::Status, "statusLabel", 7011, "", 120, 6300, 9600, 240, {} },
+    { Piece::Button, "useButton", 7009, "用于计算", 8580, 120, 1560, 345, {} },
+    { Piece::Button, "copyButton", 7010, "复制", 8580, 525, 1560, 345, {} },
+    { Piece::Table, "ropeList", 7008, "", 120, 1020, 10020, 5160, "满足要求的钢丝绳" },
+    { Piece::Status, "statusLabel", 7011, "", 120, 6300, 10020, 240, {} },
 } };
 
-// The list's column widths in twips, in the order of the columns.
-inline constexpr std::array<int, listing::kColumnCount> kColumnWidths { 600, 1000, 1260, 720, 780, 1500, 1400,
-    1260, 960 };
+// The list's column widths in twips, in the order of the columns: each fits its title and its
+// widest cell in the dialog font, where an ideograph is 12 pixels wide and a digit 6, with a
+// few pixels to spare. A traditional factor has up to 15 digits and a point (96 pixels); all
+// the columns and a scroll bar fit the list.
+inline constexpr std::array<int, listing::kColumnCount> kColumnWidths { 600, 900, 1080, 720, 720, 1500, 1350,
+    1200, 1680 };
 
 constexpr const SelectionSpec &selectionSpec(std::string_view name)
 {
