@@ -4,6 +4,7 @@
 #include "app/win32/control_ids.h"
 #include "app/win32/dialog_font.h"
 #include "app/win32/resource.h"
+#include "app/win32/selection_window.h"
 #include "app/win32/win_text.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <windowsx.h>
 
 namespace winview {
 
@@ -25,6 +27,9 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
 constexpr UINT kNameControls = WM_APP; // posted at start, to name the controls for screen readers
+// The system menu's item that opens the selection window: an ID of our own is below 0xF000, and
+// its low four bits are the system's (WM_SYSCOMMAND).
+constexpr UINT kSelectionCommand = 0x0010;
 
 // The order the controls are made in, which is their z-order: the controls that take the focus
 // in tab order, so that Tab follows the design's tab indexes; each label right before the first
@@ -97,6 +102,7 @@ void tellFailure(const char *what)
 
 Window::Window(HINSTANCE instance)
     : m_form(*this)
+    , m_instance(instance)
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof(WNDCLASSEXW);
@@ -128,6 +134,9 @@ Window::Window(HINSTANCE instance)
         buildControls(instance);
         if (m_dpi != GetDpiForSystem())
             fitWindow();
+        HMENU system = GetSystemMenu(m_window, FALSE);
+        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(system, MF_STRING, kSelectionCommand, wide(app::kSelectionMenuItem).c_str());
     } catch (...) {
         // Half a window must not take messages for a Window that was never made.
         if (m_window != nullptr) {
@@ -146,6 +155,7 @@ Window::Window(HINSTANCE instance)
 
 Window::~Window()
 {
+    m_selection.reset();
     if (m_annotations != nullptr)
         m_annotations->Release();
     if (const auto uninitialize = procedure<decltype(&CoUninitialize)>(m_ole32, "CoUninitialize"); m_com)
@@ -367,6 +377,14 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         if (HBRUSH brush = boxColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
+    case WM_CONTEXTMENU:
+        contextMenu(reinterpret_cast<HWND>(wParam), lParam);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != kSelectionCommand)
+            break;
+        openSelection();
+        return 0;
     case WM_SETFOCUS:
         // The window opens with no control focused; the dialog procedure would focus the first.
         return 0;
@@ -475,9 +493,47 @@ void Window::listCommand(int n, int code)
 
 bool Window::translate(MSG &message)
 {
+    if (m_selection != nullptr && m_selection->translate(message))
+        return true;
     if (message.message == WM_KEYDOWN && moveWithinGroup(message.hwnd, message.wParam))
         return true;
     return IsDialogMessageW(m_window, &message) != FALSE;
+}
+
+// The menu of the window, its frames and labels, and of a button or an option button by Shift+F10
+// or the Menu key. Boxes and lists show their own editing menu; a click on a disabled one comes
+// to the window, which shows none there either.
+void Window::contextMenu(HWND clicked, LPARAM where)
+{
+    POINT at { GET_X_LPARAM(where), GET_Y_LPARAM(where) };
+    if (where == -1) {
+        // From the keyboard: under the focused control.
+        RECT rect {};
+        GetWindowRect(GetFocus() != nullptr ? GetFocus() : m_window, &rect);
+        at = { rect.left, rect.bottom };
+    } else if (clicked == m_window) {
+        POINT client = at;
+        ScreenToClient(m_window, &client);
+        clicked = ChildWindowFromPointEx(m_window, client, CWP_SKIPINVISIBLE);
+    }
+    const std::optional<Ref> ref = controlOf(GetDlgCtrlID(clicked));
+    if (clicked != m_window && ref && (ref->kind == Kind::Text || ref->kind == Kind::Combo))
+        return;
+    HMENU menu = checked(CreatePopupMenu(), "CreatePopupMenu");
+    AppendMenuW(menu, MF_STRING, kSelectionCommand, wide(app::kSelectionMenuItem).c_str());
+    const UINT chosen = UINT(TrackPopupMenu(menu,
+        TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, m_window, nullptr));
+    DestroyMenu(menu);
+    if (chosen == kSelectionCommand)
+        openSelection();
+}
+
+// Made when first asked for, so that the calculator starts as before; shown as it was left.
+void Window::openSelection()
+{
+    if (m_selection == nullptr)
+        m_selection = std::make_unique<SelectionWindow>(m_instance, m_window, m_form);
+    m_selection->open();
 }
 
 // The arrow keys on an option button select the next enabled button of its frame, round.

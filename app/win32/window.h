@@ -5,6 +5,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -17,6 +18,8 @@ struct IAccPropServices;
 // reporting to it only what the user does (window.cpp says which notification counts as which
 // input). Laid out in twips, turned into pixels at the window's DPI, and again when it changes.
 namespace winview {
+
+class SelectionWindow;
 
 // The exit status of a program that could not go on.
 constexpr int kFailed = 1;
@@ -54,6 +57,8 @@ private:
     void command(int id, int code);
     void listCommand(int n, int code);
     bool moveWithinGroup(HWND focused, WPARAM key);
+    void contextMenu(HWND clicked, LPARAM where);
+    void openSelection();
     HBRUSH boxColour(HWND box, HDC dc);
 
     void stateChanged(app::Ref changed) override;
@@ -64,6 +69,7 @@ private:
     void showBox(int n);
 
     app::Form1 m_form;
+    HINSTANCE m_instance;
     HWND m_owner = nullptr; // hidden, so that the window has no taskbar button of its own
     HWND m_window = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
@@ -86,6 +92,7 @@ private:
     WNDPROC m_buttonProc = nullptr; // the system's, under optionProc
     bool m_focusing = false; // an option button taking the focus, which is no click
     bool m_failed = false; // told the user the window cannot go on
+    std::unique_ptr<SelectionWindow> m_selection; // made when first opened
 };
 
 } // namespace winview

@@ -1,0 +1,559 @@
+#include "app/win32/selection_window.h"
+
+#include "app/presentation.h"
+#include "app/win32/dialog_font.h"
+#include "app/win32/resource.h"
+#include "app/win32/win_text.h"
+#include "app/win32/window.h"
+
+#include <commctrl.h>
+#include <cstring>
+#include <initguid.h>
+#include <oleacc.h>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace winview {
+
+using app::Piece;
+using app::listing::Column;
+using app::listing::Method;
+
+namespace {
+
+constexpr const wchar_t *kClassName = L"ropecalc.Selection";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed border, close box only
+constexpr DWORD kWindowExStyle = 0;
+constexpr int kListLines = 10; // items the dropped-down purpose list shows at once
+
+const app::SelectionSpec &spec(std::string_view name)
+{
+    return app::selectionSpec(name);
+}
+
+int idOf(std::string_view name)
+{
+    return spec(name).id;
+}
+
+template <typename T> T checked(T made, const char *call)
+{
+    if (made == T {})
+        throw std::runtime_error(std::string(call) + " failed, error " + std::to_string(GetLastError()));
+    return made;
+}
+
+// A function of a library loaded at run time.
+template <typename Function> Function procedure(HMODULE library, const char *name)
+{
+    // Through a function type without parameters, which any function pointer converts to and from.
+    return library == nullptr
+        ? nullptr
+        : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+std::wstring textOf(HWND control)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(control, text.data(), int(text.size()))));
+    return text;
+}
+
+bool isChecked(HWND button)
+{
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+SIZE windowSize(UINT dpi)
+{
+    RECT frame { 0, 0, app::pixels(app::kSelectionWidth, int(dpi)),
+        app::pixels(app::kSelectionHeight, int(dpi)) };
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
+    return { frame.right - frame.left, frame.bottom - frame.top };
+}
+
+} // namespace
+
+SelectionWindow::SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app::Form1 &calculator)
+    : m_calculator(calculator)
+    , m_calculatorWindow(calculatorWindow)
+{
+    INITCOMMONCONTROLSEX classes { sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES };
+    checked(InitCommonControlsEx(&classes), "InitCommonControlsEx");
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof(WNDCLASSEXW);
+    // A dialog's class, as the calculator's: Tab, Enter and the focus kept over deactivation.
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+    windowClass.lpszClassName = kClassName;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON,
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    try {
+        if (WNDCLASSEXW known {}; GetClassInfoExW(instance, kClassName, &known) == FALSE)
+            checked(RegisterClassExW(&windowClass), "RegisterClassExW");
+        // Made in its size at the calculator's DPI, where it opens.
+        const SIZE size = windowSize(GetDpiForWindow(calculatorWindow));
+        checked(
+            CreateWindowExW(kWindowExStyle, kClassName, wide(app::kSelectionCaption).c_str(), kWindowStyle,
+                CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, calculatorWindow, nullptr, instance, this),
+            "CreateWindowExW");
+        m_dpi = GetDpiForWindow(m_window);
+        makeFont();
+        buildControls(instance);
+        if (const SIZE fitted = windowSize(m_dpi); fitted.cx != size.cx || fitted.cy != size.cy)
+            SetWindowPos(
+                m_window, nullptr, 0, 0, fitted.cx, fitted.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        showListing();
+        nameControls();
+    } catch (...) {
+        if (m_window != nullptr) {
+            SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+            DestroyWindow(m_window);
+        }
+        DeleteObject(m_font);
+        throw;
+    }
+}
+
+SelectionWindow::~SelectionWindow()
+{
+    // Destroyed with its owner, or here when the calculator's Window goes first.
+    if (m_window != nullptr)
+        DestroyWindow(m_window);
+    if (m_annotations != nullptr)
+        m_annotations->Release();
+    if (const auto uninitialize = procedure<decltype(&CoUninitialize)>(m_ole32, "CoUninitialize"); m_com)
+        uninitialize();
+    if (m_ole32 != nullptr)
+        FreeLibrary(m_ole32);
+    DeleteObject(m_font);
+}
+
+void SelectionWindow::open()
+{
+    ShowWindow(m_window, SW_SHOW);
+    SetForegroundWindow(m_window);
+}
+
+bool SelectionWindow::translate(MSG &message)
+{
+    return IsDialogMessageW(m_window, &message) != FALSE;
+}
+
+// In table order, which is the tab order, with each label right before the input it names.
+void SelectionWindow::buildControls(HINSTANCE instance)
+{
+    for (const app::SelectionSpec &row : app::kSelectionControls) {
+        const wchar_t *className = L"BUTTON";
+        DWORD style = WS_CHILD | WS_VISIBLE;
+        DWORD exStyle = 0;
+        switch (row.piece) {
+        case Piece::Label:
+        case Piece::Status:
+            className = L"STATIC";
+            style |= SS_NOPREFIX | SS_LEFT;
+            break;
+        case Piece::Box:
+            className = L"EDIT";
+            style |= WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        case Piece::PurposeList:
+            className = L"COMBOBOX";
+            style |= WS_TABSTOP | WS_GROUP | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
+            break;
+        case Piece::Option:
+            // The two work types are one group, for the arrow keys; each is a tab stop.
+            style |= WS_TABSTOP | BS_AUTORADIOBUTTON | (row.name == "installOption" ? WS_GROUP : 0);
+            break;
+        case Piece::Check:
+            style |= WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
+            break;
+        case Piece::Button:
+            style |= WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON;
+            break;
+        case Piece::Table:
+            className = WC_LISTVIEWW;
+            style |= WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        }
+        const RECT place = placeOf(row);
+        HWND made = checked(CreateWindowExW(exStyle, className, wide(row.caption).c_str(), style, place.left,
+                                place.top, place.right - place.left, place.bottom - place.top, m_window,
+                                reinterpret_cast<HMENU>(INT_PTR(row.id)), instance, nullptr),
+            "CreateWindowExW");
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+        if (row.piece == Piece::PurposeList)
+            for (std::string_view item : app::Selection::purposes())
+                SendMessageW(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+        if (row.piece == Piece::Table)
+            m_list = made;
+    }
+    // The job the model starts with: "安装", both methods.
+    const app::listing::Job &job = m_selection.job();
+    ++m_writing;
+    SendMessageW(control(idOf(job.work == standard::WorkType::Installation ? "installOption" : "mineOption")),
+        BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(control(idOf("traditionalCheck")), BM_SETCHECK, job.traditional ? BST_CHECKED : 0, 0);
+    SendMessageW(control(idOf("standardCheck")), BM_SETCHECK, job.standard ? BST_CHECKED : 0, 0);
+    --m_writing;
+    ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    addColumns();
+}
+
+void SelectionWindow::addColumns()
+{
+    for (std::size_t column = 0; column < app::listing::kColumnCount; ++column) {
+        std::wstring title = wide(app::listing::kColumnTitles.at(column));
+        LVCOLUMNW added {};
+        added.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        // The numbers right-aligned, so that their digits line up.
+        added.fmt = column >= std::size_t(Column::Diameter) ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        added.cx = app::pixels(app::kColumnWidths.at(column), int(m_dpi));
+        added.pszText = title.data();
+        added.iSubItem = int(column);
+        SendMessageW(m_list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&added));
+    }
+}
+
+// What a screen reader announces for the inputs and the list, which have no caption of their
+// own; without the annotation service the labels before the inputs still name them.
+void SelectionWindow::nameControls()
+{
+    // COM is loaded, not linked, as by the calculator window.
+    m_ole32 = LoadLibraryW(L"ole32.dll");
+    const auto initialize = procedure<decltype(&CoInitializeEx)>(m_ole32, "CoInitializeEx");
+    const auto create = procedure<decltype(&CoCreateInstance)>(m_ole32, "CoCreateInstance");
+    if (initialize == nullptr || create == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)))
+        return;
+    m_com = true;
+    if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+            reinterpret_cast<void **>(&m_annotations))))
+        return;
+    for (const app::SelectionSpec &row : app::kSelectionControls)
+        if (!row.accessibleName.empty())
+            m_annotations->SetHwndPropStr(control(row.id), DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                wide(row.accessibleName).c_str());
+}
+
+void SelectionWindow::makeFont()
+{
+    HFONT font = checked(createDialogFont(m_dpi), "CreateFontW");
+    HDC dc = GetDC(m_window);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(m_window, dc);
+    m_lineHeight = int(metrics.tmHeight);
+    DeleteObject(std::exchange(m_font, font));
+}
+
+RECT SelectionWindow::placeOf(const app::SelectionSpec &row) const
+{
+    const int left = app::pixels(row.left, int(m_dpi));
+    app::VerticalExtent extent { app::pixels(row.top, int(m_dpi)), app::pixels(row.height, int(m_dpi)) };
+    if (row.piece == Piece::Label || row.piece == Piece::Status)
+        extent = app::grownLabel(extent.top, extent.height, m_lineHeight);
+    if (row.piece == Piece::PurposeList)
+        extent.height += kListLines * m_lineHeight; // the height of a combo box includes its list
+    return { left, extent.top, left + app::pixels(row.width, int(m_dpi)), extent.top + extent.height };
+}
+
+// On a monitor of another DPI the window is laid out anew, its columns too.
+void SelectionWindow::changeDpi(UINT dpi)
+{
+    m_dpi = dpi;
+    HFONT previous = m_font;
+    m_font = nullptr;
+    makeFont();
+    for (const app::SelectionSpec &row : app::kSelectionControls) {
+        HWND made = control(row.id);
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+        const RECT place = placeOf(row);
+        SetWindowPos(made, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+            SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (std::size_t column = 0; column < app::listing::kColumnCount; ++column)
+        ListView_SetColumnWidth(m_list, int(column), app::pixels(app::kColumnWidths.at(column), int(m_dpi)));
+    DeleteObject(previous);
+    const SIZE size = windowSize(m_dpi);
+    SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+LRESULT CALLBACK SelectionWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self
+            = static_cast<SelectionWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<SelectionWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr)
+        return DefDlgProcW(window, message, wParam, lParam);
+    return self->guarded(window, [&] { return self->handleMessage(window, message, wParam, lParam); });
+}
+
+// No exception may unwind through the system's frames: as in the calculator window, it is told
+// once and the program ends with a failure status.
+template <typename Handle> LRESULT SelectionWindow::guarded(HWND window, const Handle &handle)
+{
+    try {
+        return handle();
+    } catch (const std::exception &failure) {
+        if (!std::exchange(m_failed, true)) {
+            tellFailure(failure.what());
+            PostQuitMessage(kFailed);
+        }
+    } catch (...) {
+        if (!std::exchange(m_failed, true)) {
+            tellFailure("unknown exception");
+            PostQuitMessage(kFailed);
+        }
+    }
+    return DefDlgProcW(window, WM_NULL, 0, 0);
+}
+
+LRESULT SelectionWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        return notify(*reinterpret_cast<const NMHDR *>(lParam));
+    case WM_CLOSE:
+        // Closing hides it, with the job and the list as they are, for the next opening.
+        ShowWindow(window, SW_HIDE);
+        return 0;
+    case WM_DPICHANGED: {
+        changeDpi(HIWORD(wParam));
+        const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        if (m_annotations != nullptr)
+            for (const app::SelectionSpec &row : app::kSelectionControls)
+                if (!row.accessibleName.empty())
+                    m_annotations->ClearHwndProps(
+                        control(row.id), DWORD(OBJID_CLIENT), CHILDID_SELF, &PROPID_ACC_NAME, 1);
+        break;
+    case WM_NCDESTROY:
+        m_window = nullptr;
+        m_list = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefDlgProcW(window, message, wParam, lParam);
+}
+
+// The user's input, and nothing else, reaches the model, as in the calculator window: EN_CHANGE
+// of a box and CBN_EDITCHANGE of the purpose field are typing; CBN_SELENDOK, or CBN_SELCHANGE
+// with the list closed, a pick; BN_CLICKED of an option, a check box or a button. Enter comes as
+// IDOK (the dialog manager's), and takes the list's current row over when the list has the focus;
+// Esc (IDCANCEL) closes the window as its close box does.
+void SelectionWindow::command(int id, int code)
+{
+    if (m_writing != 0)
+        return;
+    if (id == IDOK) {
+        if (GetFocus() == m_list)
+            takeOver();
+        return;
+    }
+    if (id == IDCANCEL) {
+        ShowWindow(m_window, SW_HIDE);
+        return;
+    }
+    if ((id == idOf("loadBox") || id == idOf("lengthBox")) && code == EN_CHANGE) {
+        const std::string text = utf8(textOf(control(id)));
+        if (id == idOf("loadBox"))
+            m_selection.typeLoad(text);
+        else
+            m_selection.typeLength(text);
+    } else if (id == idOf("purposeBox")) {
+        listCommand(code);
+        return;
+    } else if ((id == idOf("installOption") || id == idOf("mineOption")) && code == BN_CLICKED) {
+        // A radio button that takes the focus by Tab says it was clicked too: the checked one counts.
+        const auto work = isChecked(control(idOf("mineOption"))) ? standard::WorkType::MineConstruction
+                                                                 : standard::WorkType::Installation;
+        if (work == m_selection.job().work)
+            return;
+        m_selection.selectWork(work);
+    } else if ((id == idOf("traditionalCheck") || id == idOf("standardCheck")) && code == BN_CLICKED) {
+        m_selection.showMethod(
+            id == idOf("traditionalCheck") ? Method::Traditional : Method::Standard, isChecked(control(id)));
+    } else if (id == idOf("useButton") && code == BN_CLICKED) {
+        takeOver();
+        return;
+    } else if (id == idOf("copyButton") && code == BN_CLICKED) {
+        copy();
+        return;
+    } else {
+        return;
+    }
+    showListing();
+}
+
+// Wine's combo box writes each item into the field while the arrow keys go through the open
+// list, and says CBN_SELENDCANCEL when it closes without a pick: then the field gets back what
+// it held when it opened. It says the same when it loses the focus closed; then nothing was open.
+void SelectionWindow::listCommand(int code)
+{
+    HWND list = control(idOf("purposeBox"));
+    switch (code) {
+    case CBN_DROPDOWN:
+        m_opened = { true, int(SendMessageW(list, CB_GETCURSEL, 0, 0)), textOf(list),
+            DWORD(SendMessageW(list, CB_GETEDITSEL, 0, 0)) };
+        return;
+    case CBN_SELENDOK:
+        m_opened = {};
+        m_selection.pickPurpose(int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+        break;
+    case CBN_SELCHANGE:
+        if (SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0)
+            return;
+        m_selection.pickPurpose(int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+        break;
+    case CBN_EDITCHANGE:
+        m_selection.typePurpose(utf8(textOf(list)));
+        break;
+    case CBN_SELENDCANCEL:
+        if (std::exchange(m_opened.open, false)
+            && (SendMessageW(list, CB_GETCURSEL, 0, 0) != m_opened.item || textOf(list) != m_opened.text)) {
+            ++m_writing;
+            SendMessageW(list, CB_SETCURSEL, WPARAM(m_opened.item), 0);
+            if (textOf(list) != m_opened.text)
+                SetWindowTextW(list, m_opened.text.c_str());
+            SendMessageW(list, CB_SETEDITSEL, 0, LPARAM(m_opened.selection));
+            --m_writing;
+        }
+        return;
+    default:
+        return;
+    }
+    showListing();
+}
+
+LRESULT SelectionWindow::notify(const NMHDR &header)
+{
+    if (header.hwndFrom != m_list || m_list == nullptr)
+        return 0;
+    switch (header.code) {
+    case LVN_GETDISPINFOW:
+        cellText(*reinterpret_cast<NMLVDISPINFOW *>(const_cast<NMHDR *>(&header)));
+        return 0;
+    case LVN_COLUMNCLICK: {
+        const int column = reinterpret_cast<const NMLISTVIEW &>(header).iSubItem;
+        if (column >= 0 && column < int(app::listing::kColumnCount)) {
+            m_selection.sortBy(Column(column));
+            showListing();
+        }
+        return 0;
+    }
+    case LVN_ITEMACTIVATE: // a double-click on a row, or Enter that reached the list itself
+        if (reinterpret_cast<const NMITEMACTIVATE &>(header).iItem >= 0)
+            takeOver();
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+// The list holds no text: each cell is read from the model's rows when it is drawn.
+void SelectionWindow::cellText(tagLVDISPINFOW &info) const
+{
+    const auto &rows = m_selection.rows();
+    if ((info.item.mask & LVIF_TEXT) == 0 || info.item.pszText == nullptr || info.item.cchTextMax <= 0)
+        return;
+    info.item.pszText[0] = L'\0';
+    if (info.item.iItem < 0 || std::size_t(info.item.iItem) >= rows.size() || info.item.iSubItem < 0
+        || std::size_t(info.item.iSubItem) >= app::listing::kColumnCount)
+        return;
+    const std::wstring text
+        = wide(rows.at(std::size_t(info.item.iItem)).cells.at(std::size_t(info.item.iSubItem)));
+    lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
+}
+
+// The list, its header's sort arrow and the status line shown anew from the model; the list's
+// first row current, or none. The list is told only its length: its rows are drawn as needed.
+void SelectionWindow::showListing()
+{
+    ++m_writing;
+    const int count = int(m_selection.rows().size());
+    ListView_SetItemCountEx(m_list, count, 0);
+    ListView_SetItemState(m_list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (count > 0) {
+        ListView_SetItemState(m_list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(m_list, 0, FALSE);
+    }
+    InvalidateRect(m_list, nullptr, FALSE);
+
+    HWND header = ListView_GetHeader(m_list);
+    for (std::size_t column = 0; column < app::listing::kColumnCount; ++column) {
+        HDITEMW item {};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(header, int(column), &item);
+        const int arrow = m_selection.sortColumn() != Column(column) ? 0
+            : m_selection.descending()                               ? HDF_SORTDOWN
+                                                                     : HDF_SORTUP;
+        if ((item.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != arrow) {
+            item.fmt = (item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN)) | arrow;
+            Header_SetItem(header, int(column), &item);
+        }
+    }
+    HWND status = control(idOf("statusLabel"));
+    if (const std::wstring text = wide(m_selection.status()); textOf(status) != text)
+        SetWindowTextW(status, text.c_str());
+    --m_writing;
+}
+
+// The current row done in the calculator as the user would do it, and the calculator brought to
+// the front; nothing while the calculator is busy under its message box, which disables only the
+// calculator window.
+void SelectionWindow::takeOver()
+{
+    const int row = ListView_GetNextItem(m_list, -1, LVNI_SELECTED);
+    if (row < 0 || std::size_t(row) >= m_selection.rows().size())
+        return;
+    if (!app::takeOver(m_calculator, m_selection.rows().at(std::size_t(row)), m_selection.job()))
+        return;
+    SetForegroundWindow(m_calculatorWindow);
+    SetActiveWindow(m_calculatorWindow);
+}
+
+// The listing as text on the clipboard, for a spreadsheet or a document.
+void SelectionWindow::copy()
+{
+    const std::wstring text = wide(m_selection.copyText());
+    if (OpenClipboard(m_window) == FALSE)
+        return;
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes); memory != nullptr) {
+        if (void *data = GlobalLock(memory); data != nullptr) {
+            std::memcpy(data, text.c_str(), bytes);
+            GlobalUnlock(memory);
+            if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr)
+                GlobalFree(memory);
+        } else {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+} // namespace winview

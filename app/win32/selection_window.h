@@ -1,0 +1,79 @@
+#pragma once
+
+// clang-format off
+#include "common/purpose_table.h" // until app/selection.h includes it
+// clang-format on
+#include "app/form1.h"
+#include "app/selection.h"
+
+#include <string>
+#include <windows.h>
+
+struct IAccPropServices;
+struct tagLVDISPINFOW;
+
+// The rope selection window on the Win32 API: a window of a dialog's class owned by the
+// calculator window, its controls built from app::kSelectionControls with their fixed IDs, a
+// virtual report list that draws its cells from the model's rows, and a rope taken over into the
+// calculator's own Form1. Closing it hides it; it is destroyed with its owner.
+namespace winview {
+
+class SelectionWindow final {
+public:
+    // Made hidden, at the calculator window's DPI; `calculator` is the model a rope is taken
+    // over into, which tells the calculator's view every change.
+    SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app::Form1 &calculator);
+    ~SelectionWindow();
+    SelectionWindow(const SelectionWindow &) = delete;
+    SelectionWindow &operator=(const SelectionWindow &) = delete;
+
+    HWND handle() const { return m_window; }
+    // Shows the window as it was left, and activates it.
+    void open();
+    // Keyboard navigation of a dialog: true if the message was used and must not be dispatched.
+    bool translate(MSG &message);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Handle> LRESULT guarded(HWND window, const Handle &handle);
+
+    void buildControls(HINSTANCE instance);
+    void nameControls();
+    void makeFont();
+    RECT placeOf(const app::SelectionSpec &row) const;
+    void addColumns();
+    void changeDpi(UINT dpi);
+    HWND control(int id) const { return GetDlgItem(m_window, id); }
+
+    void command(int id, int code);
+    void listCommand(int code);
+    LRESULT notify(const NMHDR &header);
+    void cellText(tagLVDISPINFOW &info) const;
+    void showListing();
+    void takeOver();
+    void copy();
+
+    app::Selection m_selection;
+    app::Form1 &m_calculator;
+    HWND m_calculatorWindow;
+    HWND m_window = nullptr;
+    HWND m_list = nullptr;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    HFONT m_font = nullptr;
+    int m_lineHeight = 0; // of the font, in pixels
+    // The purpose list as it was opened, to put back when it closes without a pick.
+    struct Opened {
+        bool open = false;
+        int item = -1;
+        std::wstring text;
+        DWORD selection = 0;
+    } m_opened;
+    IAccPropServices *m_annotations = nullptr;
+    HMODULE m_ole32 = nullptr; // COM, for the annotation service
+    bool m_com = false; // joined COM
+    int m_writing = 0; // the window's own writes under way, whose notifications are no input
+    bool m_failed = false;
+};
+
+} // namespace winview
