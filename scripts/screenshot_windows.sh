@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Makes docs/window-windows.png: the Windows program's window as it opens, under Wine on a
-# private Xvfb at 96 dpi, with SimSun drawn by AR PL SungtiL GB (scripts/wine_prefix.sh).
+# private Xvfb at 96 dpi, with SimSun drawn by AR PL SungtiL GB (scripts/wine_prefix.sh); and
+# docs/selection-windows.png: its selection window with the job load 2000, length 600, purpose
+# 井架提升6, both methods, 安装, the list focused on its first row, typed and picked by the test
+# program drive_selection in its picture mode.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine imagemagick x11-utils
@@ -8,15 +11,35 @@ bash scripts/build_windows.sh
 source scripts/wine_display.sh
 start_wine_display
 bash scripts/wine_run.sh build-windows/app/win32/ropecalc.exe </dev/null >/dev/null 2>&1 &
-caption=钢丝绳安全系数计算器
-window=
-for _ in $(seq 200); do
-    window=$(xwininfo -root -tree | awk -v caption="\"$caption\":" '$2 == caption { print $1; exit }')
-    [ -n "$window" ] && break
-    sleep 0.05
-done
-[ -n "$window" ] || { echo "the window did not open" >&2; exit 1; }
+# The X window of the top-level window with this caption, once it is shown.
+window_of() {
+    local window=
+    for _ in $(seq 200); do
+        window=$(xwininfo -root -tree | awk -v caption="\"$1\":" '$2 == caption { print $1; exit }')
+        [ -n "$window" ] && break
+        sleep 0.05
+    done
+    [ -n "$window" ] || { echo "the window \"$1\" did not open" >&2; exit 1; }
+    echo "$window"
+}
+window=$(window_of 钢丝绳安全系数计算器)
 sleep 1 # painted
 import -window "$window" docs/window-windows.png
 bash scripts/wine_run.sh taskkill /im ropecalc.exe >/dev/null 2>&1 || true
 echo docs/window-windows.png
+
+ready=$(mktemp /tmp/ropecalc-selection.XXXXXX)
+bash scripts/wine_run.sh build-windows/tests/windows/drive_selection.exe "$PWD/build-windows/app/win32/ropecalc.exe" \
+    picture </dev/null >"$ready" 2>&1 &
+for _ in $(seq 600); do
+    grep -q ready "$ready" && break
+    sleep 0.1
+done
+grep -q ready "$ready" || { cat "$ready" >&2; echo "the selection window's job was not set" >&2; exit 1; }
+grep FAIL "$ready" >&2 && exit 1
+window=$(window_of 选择钢丝绳)
+sleep 1 # painted
+import -window "$window" docs/selection-windows.png
+bash scripts/wine_run.sh taskkill /im ropecalc.exe >/dev/null 2>&1 || true
+rm -f "$ready"
+echo docs/selection-windows.png

@@ -371,41 +371,46 @@ void SelectionWindow::command(int id, int code)
     if (id == IDOK) {
         if (GetFocus() == m_list)
             takeOver();
-        return;
-    }
-    if (id == IDCANCEL) {
+    } else if (id == IDCANCEL) {
         ShowWindow(m_window, SW_HIDE);
-        return;
+    } else if (id == idOf("purposeBox")) {
+        listCommand(code);
+    } else if (id == idOf("useButton") && code == BN_CLICKED) {
+        takeOver();
+    } else if (id == idOf("copyButton") && code == BN_CLICKED) {
+        copy();
+    } else if (input(id, code)) {
+        showListing();
     }
-    if ((id == idOf("loadBox") || id == idOf("lengthBox")) && code == EN_CHANGE) {
+}
+
+// Typing in a box, an option or a check box told to the model; whether the job changed.
+bool SelectionWindow::input(int id, int code)
+{
+    if (code == EN_CHANGE && (id == idOf("loadBox") || id == idOf("lengthBox"))) {
         const std::string text = utf8(textOf(control(id)));
         if (id == idOf("loadBox"))
             m_selection.typeLoad(text);
         else
             m_selection.typeLength(text);
-    } else if (id == idOf("purposeBox")) {
-        listCommand(code);
-        return;
-    } else if ((id == idOf("installOption") || id == idOf("mineOption")) && code == BN_CLICKED) {
-        // A radio button that takes the focus by Tab says it was clicked too: the checked one counts.
-        const auto work = isChecked(control(idOf("mineOption"))) ? standard::WorkType::MineConstruction
-                                                                 : standard::WorkType::Installation;
-        if (work == m_selection.job().work)
-            return;
-        m_selection.selectWork(work);
-    } else if ((id == idOf("traditionalCheck") || id == idOf("standardCheck")) && code == BN_CLICKED) {
+        return true;
+    }
+    if (code != BN_CLICKED)
+        return false;
+    if (id == idOf("traditionalCheck") || id == idOf("standardCheck")) {
         m_selection.showMethod(
             id == idOf("traditionalCheck") ? Method::Traditional : Method::Standard, isChecked(control(id)));
-    } else if (id == idOf("useButton") && code == BN_CLICKED) {
-        takeOver();
-        return;
-    } else if (id == idOf("copyButton") && code == BN_CLICKED) {
-        copy();
-        return;
-    } else {
-        return;
+        return true;
     }
-    showListing();
+    if (id != idOf("installOption") && id != idOf("mineOption"))
+        return false;
+    // A radio button that takes the focus by Tab says it was clicked too: the checked one counts.
+    const auto work = isChecked(control(idOf("mineOption"))) ? standard::WorkType::MineConstruction
+                                                             : standard::WorkType::Installation;
+    if (work == m_selection.job().work)
+        return false;
+    m_selection.selectWork(work);
+    return true;
 }
 
 // Wine's combo box writes each item into the field while the arrow keys go through the open

@@ -47,6 +47,7 @@ private:
     HWND control(int id) const { return GetDlgItem(m_window, id); }
 
     void command(int id, int code);
+    bool input(int id, int code);
     void listCommand(int code);
     LRESULT notify(const NMHDR &header);
     void cellText(tagLVDISPINFOW &info) const;

@@ -27,9 +27,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
 constexpr UINT kNameControls = WM_APP; // posted at start, to name the controls for screen readers
-// The system menu's item that opens the selection window: an ID of our own is below 0xF000, and
-// its low four bits are the system's (WM_SYSCOMMAND).
-constexpr UINT kSelectionCommand = 0x0010;
 
 // The order the controls are made in, which is their z-order: the controls that take the focus
 // in tab order, so that Tab follows the design's tab indexes; each label right before the first

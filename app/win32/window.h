@@ -21,6 +21,10 @@ namespace winview {
 
 class SelectionWindow;
 
+// The command of the context menu's and the system menu's item that opens the selection window:
+// an ID of our own in the system menu is below 0xF000, and its low four bits are the system's.
+constexpr UINT kSelectionCommand = 0x0010;
+
 // The exit status of a program that could not go on.
 constexpr int kFailed = 1;
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Measures the Windows selection window's keystroke-to-repaint time under Wine on a private Xvfb
+# at 96 dpi, in the bench's own prefix: bench/selection_keys_win32.cpp types keys into the load
+# box of the worst job (nearly every rope listed) and times each from SendInput to the list's
+# repaint. Prints every sample, the median and the maximum, and exits with status 1 when the
+# median is 16 ms or more (2 when something fails to build or run).
+# Usage: bash bench/run_selection_windows.sh [keys]     (41 by default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+keys=${1:-41}
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine
+source scripts/jobs.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target selection_keys_win32 -j"$jobs" >/dev/null || exit 2
+export WINEPREFIX=$root/build-bench-windows/wine
+source scripts/wine_display.sh
+start_wine_display
+out=$(mktemp /tmp/ropecalc-keys.XXXXXX)
+bash scripts/wine_run.sh build-windows/tests/windows/selection_keys_win32.exe "$keys" </dev/null | tee "$out" ||
+    { rm -f "$out"; exit 2; }
+median=$(sed -n 's/.*median \([0-9.]*\) ms.*/\1/p' "$out")
+rm -f "$out"
+[ -n "$median" ] || exit 2
+awk -v m="$median" 'BEGIN { exit !(m < 16) }' && echo "target < 16 ms met" || { echo "target < 16 ms MISSED"; exit 1; }

@@ -1,0 +1,400 @@
+// Drives the rope selection window of the real ropecalc.exe with SendInput, and holds what it
+// shows to the model fed the same inputs in this process: every way of opening it, the job typed
+// and picked, the first row and the status line, a header click, the copy button, Enter on the
+// list taking the row over into the calculator, and nothing taken over under the calculator's
+// message box.
+// Usage: drive_selection ropecalc.exe [picture]
+//   (picture: only the job of the README's picture, then waits until the program ends)
+
+#include "app/presentation.h"
+#include "app/selection.h"
+#include "app/win32/control_ids.h"
+#include "app/win32/win_text.h"
+#include "tests/windows/windows_input.h"
+
+#include <array>
+#include <commctrl.h>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+using app::listing::Column;
+using app::listing::Method;
+using namespace drive;
+
+int failures = 0;
+int passes = 0;
+
+void expect(bool ok, const char *what)
+{
+    ++(ok ? passes : failures);
+    if (!ok)
+        std::printf("FAIL: %s\n", what);
+}
+
+int idOf(std::string_view name)
+{
+    return app::selectionSpec(name).id;
+}
+
+// The selection window of the calculator's process, if one is shown.
+HWND selectionOf(const Calculator &c)
+{
+    DWORD calculator = 0;
+    GetWindowThreadProcessId(c.window(), &calculator);
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, L"ropecalc.Selection", nullptr)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(found, &process);
+        if (process == calculator && IsWindowVisible(found) != FALSE)
+            return found;
+    }
+    return nullptr;
+}
+
+bool menuOpen()
+{
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr)
+        if (IsWindowVisible(menu) != FALSE)
+            return true;
+    return false;
+}
+
+// A cell of the other process's list: the message's item and its text buffer must live in that
+// process, so they are made there.
+std::string cellOf(HWND list, int row, int column)
+{
+    DWORD id = 0;
+    GetWindowThreadProcessId(list, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (process == nullptr)
+        return "(no access)";
+    constexpr int kChars = 256;
+    void *remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t),
+        MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    LVITEMW item {};
+    item.iSubItem = column;
+    item.cchTextMax = kChars;
+    item.pszText = reinterpret_cast<wchar_t *>(static_cast<char *>(remote) + sizeof(LVITEMW));
+    WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
+    const auto length = SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(remote));
+    std::wstring text(std::size_t(std::max<LRESULT>(length, 0)), L'\0');
+    ReadProcessMemory(process, item.pszText, text.data(), text.size() * sizeof(wchar_t), nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return utf8(text);
+}
+
+// The cells of a row of the list, as it shows them.
+std::vector<std::string> rowOf(HWND list, int row)
+{
+    std::vector<std::string> cells;
+    for (int column = 0; column < int(app::listing::kColumnCount); ++column)
+        cells.push_back(cellOf(list, row, column));
+    return cells;
+}
+
+std::vector<std::string> modelRow(const app::Selection &model, std::size_t row)
+{
+    if (row >= model.rows().size())
+        return {};
+    const auto &cells = model.rows().at(row).cells;
+    return { cells.begin(), cells.end() };
+}
+
+int currentRow(HWND list)
+{
+    return int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+}
+
+std::string clipboardText()
+{
+    std::string text;
+    if (OpenClipboard(nullptr) == FALSE)
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data)); chars != nullptr) {
+            text = utf8(chars);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void rightClickAt(POINT at)
+{
+    moveTo(at);
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    for (DWORD flags : { MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP }) {
+        input.mi.dwFlags = flags;
+        send(input);
+    }
+}
+
+// Every way to the menu item opens the window, hidden before; it is the same window each time.
+void opening(const Calculator &c)
+{
+    struct Way {
+        const char *what;
+        void (*open)(const Calculator &);
+    };
+    const Way ways[] {
+        { "right-click on a label, the item by keyboard",
+            [](const Calculator &c) {
+                rightClickAt(middleOf(c.item(app::label(16))));
+                eventually(menuOpen);
+                press(VK_DOWN);
+                press(VK_RETURN);
+            } },
+        { "right-click on a frame, the item by a click",
+            [](const Calculator &c) {
+                RECT frame {};
+                GetWindowRect(c.item(app::frame(1)), &frame);
+                rightClickAt({ frame.left + 3, (frame.top + frame.bottom) / 2 });
+                eventually(menuOpen);
+                POINT cursor {};
+                GetCursorPos(&cursor);
+                const int item = GetSystemMetrics(SM_CYMENU);
+                clickAt({ cursor.x + 20, cursor.y + item / 2 + 2 });
+            } },
+        { "Shift+F10 on a focused option button",
+            [](const Calculator &c) {
+                click(c.item(app::label(16)));
+                press(VK_TAB); // the first in tab order, which an option button is
+                eventually([&c] { return c.focus() == c.item(app::option(1)); });
+                press(VK_F10, VK_SHIFT);
+                eventually(menuOpen);
+                press(VK_DOWN);
+                press(VK_RETURN);
+            } },
+        { "Alt+Space, the system menu's last item",
+            [](const Calculator &c) {
+                click(c.item(app::label(16)));
+                press(VK_SPACE, VK_MENU);
+                eventually(menuOpen);
+                press(VK_UP);
+                press(VK_RETURN);
+            } },
+    };
+    HWND first = nullptr;
+    for (const Way &way : ways) {
+        if (HWND shown = selectionOf(c); shown != nullptr) {
+            PostMessageW(shown, WM_CLOSE, 0, 0); // closing hides it
+            eventually([&c] { return selectionOf(c) == nullptr; });
+        }
+        way.open(c);
+        HWND opened = nullptr;
+        const bool ok = eventually([&] { return (opened = selectionOf(c)) != nullptr; });
+        expect(ok && (first == nullptr || opened == first), way.what);
+        if (first == nullptr)
+            first = opened;
+    }
+    expect(c.checked(1) == false, "Shift+F10 on the option button selected nothing");
+}
+
+// The window as it opens: its caption, owner and size at its DPI, every control by its ID and
+// class, each input right after its label, the model's start state.
+void startState(const Calculator &c, HWND selection, const app::Selection &model)
+{
+    wchar_t caption[64] {};
+    GetWindowTextW(selection, caption, 64);
+    expect(utf8(caption) == app::kSelectionCaption, "the window's caption");
+    expect(GetWindow(selection, GW_OWNER) == c.window(), "owned by the calculator window");
+    RECT client {};
+    GetClientRect(selection, &client);
+    const int dpi = int(GetDpiForWindow(selection));
+    expect(client.right == app::pixels(app::kSelectionWidth, dpi)
+            && client.bottom == app::pixels(app::kSelectionHeight, dpi),
+        "its client area is the design's at its DPI");
+    bool made = true;
+    HWND previous = nullptr;
+    bool ordered = true;
+    for (const app::SelectionSpec &row : app::kSelectionControls) {
+        HWND control = GetDlgItem(selection, row.id);
+        wchar_t className[32] {};
+        GetClassNameW(control, className, 32);
+        const wchar_t *wanted = L"Button";
+        switch (row.piece) {
+        case app::Piece::Label:
+        case app::Piece::Status:
+            wanted = L"Static";
+            break;
+        case app::Piece::Box:
+            wanted = L"Edit";
+            break;
+        case app::Piece::PurposeList:
+            wanted = L"ComboBox";
+            break;
+        case app::Piece::Table:
+            wanted = WC_LISTVIEWW;
+            break;
+        default:
+            break;
+        }
+        made = made && control != nullptr && lstrcmpiW(className, wanted) == 0;
+        ordered = ordered && (previous == nullptr || GetWindow(control, GW_HWNDPREV) == previous);
+        previous = control;
+    }
+    expect(made, "every control has its ID and class");
+    expect(ordered, "the controls in table order, each label before its input");
+    const auto isChecked = [selection](std::string_view name) {
+        return SendMessageW(GetDlgItem(selection, idOf(name)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    expect(isChecked("installOption") && !isChecked("mineOption") && isChecked("traditionalCheck")
+            && isChecked("standardCheck"),
+        "安装 and both methods to start with");
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    expect(Calculator::textOf(GetDlgItem(selection, idOf("statusLabel"))) == model.status()
+            && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == LRESULT(model.rows().size()),
+        "the status line and the list are the model's");
+}
+
+// The list shows the model's rows, the first current, and the model's status line.
+void sameAsModel(HWND selection, const app::Selection &model, const char *what)
+{
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND status = GetDlgItem(selection, idOf("statusLabel"));
+    const bool ok = eventually([&] {
+        return Calculator::textOf(status) == model.status()
+            && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == LRESULT(model.rows().size())
+            && rowOf(list, 0) == modelRow(model, 0) && currentRow(list) == (model.rows().empty() ? -1 : 0);
+    });
+    expect(ok && !model.rows().empty(), what);
+    if (!ok) {
+        std::printf("  status \"%s\", %d rows, row %d current; the model: \"%s\", %d rows\n",
+            Calculator::textOf(status).c_str(), int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)),
+            currentRow(list), model.status().c_str(), int(model.rows().size()));
+        for (const std::string &cell : rowOf(list, 0))
+            std::printf("  | %s", cell.c_str());
+        std::printf("\n");
+    }
+}
+
+// The job of the README's picture, typed and picked; the model told the same.
+void typeJob(HWND selection, app::Selection &model)
+{
+    click(GetDlgItem(selection, idOf("loadBox")));
+    type("2000");
+    model.typeLoad("2000");
+    click(GetDlgItem(selection, idOf("lengthBox")));
+    type("600");
+    model.typeLength("600");
+    const auto purposes = app::Selection::purposes();
+    const int item = int(std::ranges::find(purposes, "井架提升6") - purposes.begin());
+    HWND combo = GetDlgItem(selection, idOf("purposeBox"));
+    click(combo, 8); // the arrow
+    clickItem(combo, item);
+    model.pickPurpose(item);
+}
+
+// A click on the 安全系数 header sorts by it, a second one reverses, as the model does.
+void sortByHeader(HWND selection, app::Selection &model)
+{
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RECT rect {};
+    GetWindowRect(header, &rect);
+    int left = rect.left;
+    for (int column = 0; column < int(Column::Factor); ++column)
+        left += int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(column), 0));
+    const int width = int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(Column::Factor), 0));
+    for (const char *what : { "a header click sorts by 安全系数", "a second click reverses it" }) {
+        clickAt({ left + width / 2, (rect.top + rect.bottom) / 2 });
+        model.sortBy(Column::Factor);
+        sameAsModel(selection, model, what);
+    }
+}
+
+// The calculator's result box of the method of a row.
+Ref resultBoxOf(const app::listing::Listed &row)
+{
+    return app::text(row.rope.method == Method::Traditional ? 6 : 13);
+}
+
+// Under the calculator's message box the selection window still takes input, but takes no rope
+// over; Enter on the list with the box closed does, and brings the calculator to the front.
+void takeOver(const Calculator &c, HWND selection, const app::Selection &model)
+{
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    const app::listing::Listed &first = model.rows().front();
+    click(c.item(app::command(1))); // no class: a message box
+    HWND box = nullptr;
+    expect(eventually([&] { return (box = c.messageBox()) != nullptr; }), "the calculator shows a message");
+    click(GetDlgItem(selection, idOf("useButton")));
+    settle();
+    expect(c.messageBox() == box && c.text(resultBoxOf(first)).empty() && !c.checked(1) && !c.checked(10),
+        "用于计算 under the calculator's message box does nothing");
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+    eventually([&] { return c.messageBox() == nullptr; });
+
+    click(GetDlgItem(selection, idOf("copyButton")));
+    expect(eventually([&] { return clipboardText() == model.copyText(); }),
+        "复制 puts the model's text on the clipboard");
+    press(VK_TAB); // from the copy button to the list
+    expect(eventually([&] { return c.focus() == list; }), "Tab goes on from 复制 to the list");
+    press(VK_RETURN);
+    const std::string factor = first.cells.at(std::size_t(Column::Factor));
+    const bool shown = eventually([&] { return c.text(resultBoxOf(first)) == factor; });
+    expect(shown, "Enter on the list: the calculator's result box shows the row's 安全系数");
+    if (!shown)
+        std::printf("  the result box shows \"%s\" where \"%s\" was due\n",
+            c.text(resultBoxOf(first)).c_str(), factor.c_str());
+    expect(eventually([&] { return GetForegroundWindow() == c.window(); }), "and the calculator is in front");
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv)
+{
+    if (argc != 2 && argc != 3) {
+        std::printf("usage: drive_selection ropecalc.exe [picture]\n");
+        return 2;
+    }
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    const Calculator calculator(windowsPath(argv[1]));
+    expect(calculator.window() != nullptr, "the calculator opens");
+    if (calculator.window() == nullptr)
+        return 1;
+    app::Selection model;
+    if (argc == 3) {
+        // The picture: opened from the system menu, the job typed, the list focused on its first row.
+        click(calculator.item(app::label(16)));
+        press(VK_SPACE, VK_MENU);
+        eventually(menuOpen);
+        press(VK_UP);
+        press(VK_RETURN);
+        HWND selection = nullptr;
+        eventually([&] { return (selection = selectionOf(calculator)) != nullptr; });
+        typeJob(selection, model);
+        click(GetDlgItem(selection, idOf("copyButton")));
+        press(VK_TAB);
+        sameAsModel(selection, model, "the picture's job");
+        std::printf("ready\n");
+        std::fflush(stdout);
+        while (IsWindow(calculator.window()) != FALSE) // until the picture is taken and the program ended
+            Sleep(100);
+        return failures == 0 ? 0 : 1;
+    }
+    opening(calculator);
+    HWND selection = selectionOf(calculator);
+    if (selection == nullptr) {
+        std::printf("%d passed, %d failed\n", passes, failures + 1);
+        return 1;
+    }
+    startState(calculator, selection, model);
+    typeJob(selection, model);
+    sameAsModel(selection, model, "2000 kgf, 600 m, 井架提升6: the model's first row and status line");
+    sortByHeader(selection, model);
+    takeOver(calculator, selection, model);
+    PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
+    expect(calculator.exitCode() == 0, "closing the calculator closes both windows and ends the program");
+    std::printf("%d passed, %d failed\n", passes, failures);
+    return failures == 0 ? 0 : 1;
+}
