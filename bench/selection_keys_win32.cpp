@@ -9,6 +9,7 @@
 // Usage: selection_keys_win32.exe [keys]   (41 by default)
 
 #include "app/selection.h"
+#include "app/win32/win_text.h"
 #include "app/win32/window.h"
 
 #include <algorithm>
@@ -65,11 +66,11 @@ void type(std::wstring_view text)
         key(0, unit);
 }
 
-std::wstring textOf(HWND control)
+std::string textOf(HWND control)
 {
     std::wstring text(256, L'\0');
     text.resize(std::size_t(GetWindowTextW(control, text.data(), int(text.size()))));
-    return text;
+    return winview::utf8(text);
 }
 
 } // namespace
@@ -106,7 +107,7 @@ int wmain(int argc, wchar_t **argv)
     type(L"1");
     pump(
         window, [] { return false; }, 500);
-    std::printf("job: load \"%ls\", purpose typed; %ls\n", textOf(load).c_str(), textOf(status).c_str());
+    std::printf("job: load \"%s\", purpose typed; %s\n", textOf(load).c_str(), textOf(status).c_str());
 
     LARGE_INTEGER frequency {};
     QueryPerformanceFrequency(&frequency);
@@ -128,7 +129,7 @@ int wmain(int argc, wchar_t **argv)
             return 1;
         }
         samples.push_back(double(painted.QuadPart - sent.QuadPart) * 1000.0 / double(frequency.QuadPart));
-        std::printf("key %2d  load %-3ls %8.2f ms  %ls\n", k + 1, textOf(load).c_str(), samples.back(),
+        std::printf("key %2d  load %-3s %8.2f ms  %s\n", k + 1, textOf(load).c_str(), samples.back(),
             textOf(status).c_str());
     }
     std::vector<double> sorted = samples;

@@ -500,7 +500,10 @@ void SelectionWindow::showListing()
     ++m_writing;
     const int count = int(m_selection.rows().size());
     ListView_SetItemCountEx(m_list, count, 0);
-    ListView_SetItemState(m_list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    // Only the rows that are current lose it: clearing every row would touch each of them.
+    for (const UINT state : { UINT(LVNI_SELECTED), UINT(LVNI_FOCUSED) })
+        if (const int row = ListView_GetNextItem(m_list, -1, state); row > 0)
+            ListView_SetItemState(m_list, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
     if (count > 0) {
         ListView_SetItemState(m_list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         ListView_EnsureVisible(m_list, 0, FALSE);

@@ -312,6 +312,25 @@ void sortByHeader(HWND selection, app::Selection &model)
     }
 }
 
+// An owned window stays above its owner: moved beside it, as a user would drag it, so that it
+// covers none of the calculator's controls the test clicks.
+void besideCalculator(const Calculator &c, HWND selection)
+{
+    RECT calculator {};
+    RECT own {};
+    GetWindowRect(c.window(), &calculator);
+    GetWindowRect(selection, &own);
+    const bool right = calculator.right + (own.right - own.left) <= GetSystemMetrics(SM_CXSCREEN);
+    SetWindowPos(selection, nullptr, right ? calculator.right : calculator.left,
+        right ? calculator.top : calculator.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT moved {};
+    expect(eventually([&] {
+        GetWindowRect(selection, &moved);
+        return IntersectRect(&own, &moved, &calculator) == FALSE;
+    }),
+        "the selection window moved beside the calculator");
+}
+
 // The calculator's result box of the method of a row.
 Ref resultBoxOf(const app::listing::Listed &row)
 {
@@ -389,6 +408,7 @@ int wmain(int argc, wchar_t **argv)
         return 1;
     }
     startState(calculator, selection, model);
+    besideCalculator(calculator, selection);
     typeJob(selection, model);
     sameAsModel(selection, model, "2000 kgf, 600 m, 井架提升6: the model's first row and status line");
     sortByHeader(selection, model);
