@@ -6,6 +6,7 @@
 #include "app/win32/win_text.h"
 #include "app/win32/window.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <cstring>
 #include <initguid.h>
@@ -499,7 +500,9 @@ void SelectionWindow::showListing()
 {
     ++m_writing;
     const int count = int(m_selection.rows().size());
-    ListView_SetItemCountEx(m_list, count, 0);
+    // Told the count only when it changes: telling it the same count lays the list out anew.
+    if (ListView_GetItemCount(m_list) != count)
+        ListView_SetItemCountEx(m_list, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     // Only the rows that are current lose it: clearing every row would touch each of them.
     for (const UINT state : { UINT(LVNI_SELECTED), UINT(LVNI_FOCUSED) })
         if (const int row = ListView_GetNextItem(m_list, -1, state); row > 0)
@@ -508,7 +511,7 @@ void SelectionWindow::showListing()
         ListView_SetItemState(m_list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         ListView_EnsureVisible(m_list, 0, FALSE);
     }
-    InvalidateRect(m_list, nullptr, FALSE);
+    invalidateChanged();
 
     HWND header = ListView_GetHeader(m_list);
     for (std::size_t column = 0; column < app::listing::kColumnCount; ++column) {
@@ -527,6 +530,44 @@ void SelectionWindow::showListing()
     if (const std::wstring text = wide(m_selection.status()); textOf(status) != text)
         SetWindowTextW(status, text.c_str());
     --m_writing;
+}
+
+// Only the cells whose text changed are drawn again: a new load changes two columns of the rows
+// in view, and drawing a cell's text is most of the time a keystroke takes under Wine.
+void SelectionWindow::invalidateChanged()
+{
+    const auto &rows = m_selection.rows();
+    const int top = ListView_GetTopIndex(m_list);
+    const int shown = std::clamp(int(rows.size()) - top, 0, ListView_GetCountPerPage(m_list) + 1);
+    if (top != m_shownTop || shown != int(m_shown.size())) {
+        InvalidateRect(m_list, nullptr, FALSE);
+    } else {
+        HRGN changed = CreateRectRgn(0, 0, 0, 0);
+        for (int k = 0; k < shown; ++k) {
+            const auto &cells = rows.at(std::size_t(top + k)).cells;
+            for (std::size_t column = 0; column < cells.size(); ++column) {
+                if (cells.at(column) == m_shown.at(std::size_t(k)).at(column))
+                    continue;
+                // The first column's own rectangle is the whole row's: it ends where the second begins.
+                RECT cell {};
+                ListView_GetSubItemRect(
+                    m_list, top + k, int(std::max<std::size_t>(column, 1)), LVIR_BOUNDS, &cell);
+                if (column == 0) {
+                    cell.right = cell.left;
+                    cell.left = 0;
+                }
+                HRGN add = CreateRectRgnIndirect(&cell);
+                CombineRgn(changed, changed, add, RGN_OR);
+                DeleteObject(add);
+            }
+        }
+        InvalidateRgn(m_list, changed, FALSE);
+        DeleteObject(changed);
+    }
+    m_shownTop = top;
+    m_shown.clear();
+    for (int k = 0; k < shown; ++k)
+        m_shown.push_back(rows.at(std::size_t(top + k)).cells);
 }
 
 // The current row done in the calculator as the user would do it, and the calculator brought to

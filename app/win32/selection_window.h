@@ -1,12 +1,11 @@
 #pragma once
 
-// clang-format off
-#include "common/purpose_table.h" // until app/selection.h includes it
-// clang-format on
 #include "app/form1.h"
 #include "app/selection.h"
 
+#include <array>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 struct IAccPropServices;
@@ -52,6 +51,7 @@ private:
     LRESULT notify(const NMHDR &header);
     void cellText(tagLVDISPINFOW &info) const;
     void showListing();
+    void invalidateChanged();
     void takeOver();
     void copy();
 
@@ -70,6 +70,9 @@ private:
         std::wstring text;
         DWORD selection = 0;
     } m_opened;
+    // The cells the list last showed, by row from its top row, which was m_shownTop.
+    std::vector<std::array<std::string, app::listing::kColumnCount>> m_shown;
+    int m_shownTop = -1;
     IAccPropServices *m_annotations = nullptr;
     HMODULE m_ole32 = nullptr; // COM, for the annotation service
     bool m_com = false; // joined COM

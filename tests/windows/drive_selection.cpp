@@ -56,13 +56,19 @@ HWND selectionOf(const Calculator &c)
     return nullptr;
 }
 
-bool menuOpen()
+// The popup menu that is open, if one is.
+HWND openMenu()
 {
     HWND menu = nullptr;
     while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr)
         if (IsWindowVisible(menu) != FALSE)
-            return true;
-    return false;
+            return menu;
+    return nullptr;
+}
+
+bool menuOpen()
+{
+    return openMenu() != nullptr;
 }
 
 // A cell of the other process's list: the message's item and its text buffer must live in that
@@ -148,6 +154,7 @@ void opening(const Calculator &c)
     const Way ways[] {
         { "right-click on a label, the item by keyboard",
             [](const Calculator &c) {
+                click(c.item(app::label(16)));
                 rightClickAt(middleOf(c.item(app::label(16))));
                 eventually(menuOpen);
                 press(VK_DOWN);
@@ -155,14 +162,13 @@ void opening(const Calculator &c)
             } },
         { "right-click on a frame, the item by a click",
             [](const Calculator &c) {
+                click(c.item(app::label(16))); // the window active first, as the menu closes when it changes
                 RECT frame {};
                 GetWindowRect(c.item(app::frame(1)), &frame);
                 rightClickAt({ frame.left + 3, (frame.top + frame.bottom) / 2 });
                 eventually(menuOpen);
-                POINT cursor {};
-                GetCursorPos(&cursor);
-                const int item = GetSystemMetrics(SM_CYMENU);
-                clickAt({ cursor.x + 20, cursor.y + item / 2 + 2 });
+                Sleep(100); // placed where it opens
+                clickAt(middleOf(openMenu())); // its one item
             } },
         { "Shift+F10 on a focused option button",
             [](const Calculator &c) {
