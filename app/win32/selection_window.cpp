@@ -144,6 +144,8 @@ void SelectionWindow::open()
 
 bool SelectionWindow::translate(MSG &message)
 {
+    if (message.message == WM_KEYDOWN && moveBetweenOptions(message.hwnd, message.wParam))
+        return true;
     return IsDialogMessageW(m_window, &message) != FALSE;
 }
 
@@ -170,8 +172,10 @@ void SelectionWindow::buildControls(HINSTANCE instance)
             style |= WS_TABSTOP | WS_GROUP | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
             break;
         case Piece::Option:
-            // The two work types are one group, for the arrow keys; each is a tab stop.
-            style |= WS_TABSTOP | BS_AUTORADIOBUTTON | (row.name == "installOption" ? WS_GROUP : 0);
+            // Each a group of its own, as the calculator's: the dialog manager's Tab skips the
+            // unselected buttons of a group, and Tab goes through every control. The arrow keys
+            // move between the two instead (translate), and the window unselects the other.
+            style |= WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON;
             break;
         case Piece::Check:
             style |= WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
@@ -199,9 +203,8 @@ void SelectionWindow::buildControls(HINSTANCE instance)
     }
     // The job the model starts with: "安装", both methods.
     const app::listing::Job &job = m_selection.job();
+    showWork();
     ++m_writing;
-    SendMessageW(control(idOf(job.work == standard::WorkType::Installation ? "installOption" : "mineOption")),
-        BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(control(idOf("traditionalCheck")), BM_SETCHECK, job.traditional ? BST_CHECKED : 0, 0);
     SendMessageW(control(idOf("standardCheck")), BM_SETCHECK, job.standard ? BST_CHECKED : 0, 0);
     --m_writing;
@@ -403,14 +406,43 @@ bool SelectionWindow::input(int id, int code)
             id == idOf("traditionalCheck") ? Method::Traditional : Method::Standard, isChecked(control(id)));
         return true;
     }
-    if (id != idOf("installOption") && id != idOf("mineOption"))
+    // A radio button that takes the focus by Tab says it was clicked too, but only a click, Space
+    // or an arrow key checks it.
+    if ((id != idOf("installOption") && id != idOf("mineOption")) || !isChecked(control(id)))
         return false;
-    // A radio button that takes the focus by Tab says it was clicked too: the checked one counts.
-    const auto work = isChecked(control(idOf("mineOption"))) ? standard::WorkType::MineConstruction
-                                                             : standard::WorkType::Installation;
-    if (work == m_selection.job().work)
+    const auto work
+        = id == idOf("mineOption") ? standard::WorkType::MineConstruction : standard::WorkType::Installation;
+    const bool changed = work != m_selection.job().work;
+    if (changed)
+        m_selection.selectWork(work);
+    showWork();
+    return changed;
+}
+
+// The work type's option buttons as the model has it.
+void SelectionWindow::showWork()
+{
+    ++m_writing;
+    for (const auto &[name, work] : { std::pair { "installOption", standard::WorkType::Installation },
+             std::pair { "mineOption", standard::WorkType::MineConstruction } }) {
+        const WPARAM check = m_selection.job().work == work ? BST_CHECKED : BST_UNCHECKED;
+        if (WPARAM(SendMessageW(control(idOf(name)), BM_GETCHECK, 0, 0)) != check)
+            SendMessageW(control(idOf(name)), BM_SETCHECK, check, 0);
+    }
+    --m_writing;
+}
+
+// The arrow keys on a work type's button select the other one, as within a frame of the calculator.
+bool SelectionWindow::moveBetweenOptions(HWND focused, WPARAM key)
+{
+    HWND install = control(idOf("installOption"));
+    HWND mine = control(idOf("mineOption"));
+    if ((key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) || focused == nullptr
+        || (focused != install && focused != mine))
         return false;
-    m_selection.selectWork(work);
+    HWND next = focused == install ? mine : install;
+    SetFocus(next);
+    SendMessageW(next, BM_CLICK, 0, 0);
     return true;
 }
 
@@ -544,7 +576,7 @@ void SelectionWindow::invalidateChanged()
     } else {
         HRGN changed = CreateRectRgn(0, 0, 0, 0);
         for (int k = 0; k < shown; ++k) {
-            const auto &cells = rows.at(std::size_t(top + k)).cells;
+            const auto &cells = rows.at(std::size_t(top) + std::size_t(k)).cells;
             for (std::size_t column = 0; column < cells.size(); ++column) {
                 if (cells.at(column) == m_shown.at(std::size_t(k)).at(column))
                     continue;
@@ -567,7 +599,7 @@ void SelectionWindow::invalidateChanged()
     m_shownTop = top;
     m_shown.clear();
     for (int k = 0; k < shown; ++k)
-        m_shown.push_back(rows.at(std::size_t(top + k)).cells);
+        m_shown.push_back(rows.at(std::size_t(top) + std::size_t(k)).cells);
 }
 
 // The current row done in the calculator as the user would do it, and the calculator brought to

@@ -47,6 +47,8 @@ private:
 
     void command(int id, int code);
     bool input(int id, int code);
+    void showWork();
+    bool moveBetweenOptions(HWND focused, WPARAM key);
     void listCommand(int code);
     LRESULT notify(const NMHDR &header);
     void cellText(tagLVDISPINFOW &info) const;

@@ -262,6 +262,35 @@ void startState(const Calculator &c, HWND selection, const app::Selection &model
         "the status line and the list are the model's");
 }
 
+// Tab goes through every input, option, check box, button and the list in table order, round,
+// and taking the focus selects no work type.
+void tabOrder(const Calculator &c, HWND selection)
+{
+    std::vector<HWND> order;
+    for (const app::SelectionSpec &row : app::kSelectionControls)
+        if (row.piece != app::Piece::Label && row.piece != app::Piece::Status)
+            order.push_back(GetDlgItem(selection, row.id));
+    const auto focused = [&c](HWND control) {
+        return eventually([&] { return c.focus() == control || GetParent(c.focus()) == control; }, 2000);
+    };
+    click(order.front());
+    bool inOrder = focused(order.front());
+    for (std::size_t k = 1; k <= order.size(); ++k) {
+        press(VK_TAB);
+        if (inOrder && !focused(order.at(k % order.size()))) {
+            inOrder = false;
+            std::printf("  Tab %d: the focus is on control %d, not %d\n", int(k), GetDlgCtrlID(c.focus()),
+                GetDlgCtrlID(order.at(k % order.size())));
+        }
+    }
+    press(VK_TAB, VK_SHIFT);
+    inOrder = inOrder && focused(order.back());
+    expect(inOrder, "Tab goes through the controls in table order, round, and Shift+Tab back");
+    expect(SendMessageW(GetDlgItem(selection, idOf("installOption")), BM_GETCHECK, 0, 0) == BST_CHECKED
+            && SendMessageW(GetDlgItem(selection, idOf("mineOption")), BM_GETCHECK, 0, 0) == BST_UNCHECKED,
+        "and 安装 stays selected");
+}
+
 // The list shows the model's rows, the first current, and the model's status line.
 void sameAsModel(HWND selection, const app::Selection &model, const char *what)
 {
@@ -298,6 +327,23 @@ void typeJob(HWND selection, app::Selection &model)
     click(combo, 8); // the arrow
     clickItem(combo, item);
     model.pickPurpose(item);
+}
+
+// The arrow keys on the work types' buttons select the other, which lists anew.
+void workByArrows(HWND selection, app::Selection &model)
+{
+    HWND install = GetDlgItem(selection, idOf("installOption"));
+    HWND mine = GetDlgItem(selection, idOf("mineOption"));
+    click(install); // selected already: no change
+    press(VK_DOWN);
+    model.selectWork(standard::WorkType::MineConstruction);
+    sameAsModel(selection, model, "an arrow key selects 矿建 and lists anew");
+    expect(SendMessageW(mine, BM_GETCHECK, 0, 0) == BST_CHECKED
+            && SendMessageW(install, BM_GETCHECK, 0, 0) == BST_UNCHECKED,
+        "矿建 alone is selected");
+    press(VK_UP);
+    model.selectWork(standard::WorkType::Installation);
+    sameAsModel(selection, model, "and back to 安装");
 }
 
 // A click on the 安全系数 header sorts by it, a second one reverses, as the model does.
@@ -415,8 +461,10 @@ int wmain(int argc, wchar_t **argv)
     }
     startState(calculator, selection, model);
     besideCalculator(calculator, selection);
+    tabOrder(calculator, selection);
     typeJob(selection, model);
     sameAsModel(selection, model, "2000 kgf, 600 m, 井架提升6: the model's first row and status line");
+    workByArrows(selection, model);
     sortByHeader(selection, model);
     takeOver(calculator, selection, model);
     PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
