@@ -2,10 +2,11 @@
 // window library in this process, the selection window opened from its menu command, the worst
 // job typed with SendInput (load 1, no length, purpose 井架提升6 typed, both methods, 安装: nearly
 // every rope listed), then keys typed into the load box, alternately "1" (load 11) and Backspace
-// (load 1). Each sample is the time from SendInput of the key to the end of the first WM_PAINT of
+// (load 1); then the same from an empty load (load 1 and empty, every cell in view drawn or
+// cleared). Each sample is the time from SendInput of the key to the end of the first WM_PAINT of
 // the list after it, seen by a subclass of the list that this program installs; the messages
 // run through the program's own loop meanwhile, as in main.cpp. Prints each sample, the median
-// and the maximum, in milliseconds.
+// and the maximum of each series, in milliseconds.
 // Usage: selection_keys_win32.exe [keys]   (41 by default)
 
 #include "app/selection.h"
@@ -47,6 +48,13 @@ template <typename Done> void pump(winview::Window &window, const Done &done, DW
     }
 }
 
+// Until the window has had nothing to do for a while: nothing left to paint.
+void idle(winview::Window &window)
+{
+    pump(
+        window, [] { return false; }, 300);
+}
+
 void key(WORD virtualKey, wchar_t unit)
 {
     INPUT input[2] {};
@@ -80,8 +88,7 @@ int wmain(int argc, wchar_t **argv)
     const int keys = argc > 1 ? _wtoi(argv[1]) : 41;
     winview::Window window(GetModuleHandleW(nullptr));
     ShowWindow(window.handle(), SW_SHOW);
-    pump(
-        window, [] { return false; }, 500);
+    idle(window);
     PostMessageW(window.handle(), WM_SYSCOMMAND, winview::kSelectionCommand, 0);
     HWND selection = nullptr;
     pump(
@@ -101,40 +108,44 @@ int wmain(int argc, wchar_t **argv)
     SetForegroundWindow(selection);
     SetFocus(GetWindow(item("purposeBox"), GW_CHILD)); // the list's field
     type(L"井架提升6");
-    pump(
-        window, [] { return false; }, 500);
-    SetFocus(load);
-    type(L"1");
-    pump(
-        window, [] { return false; }, 500);
-    std::printf("job: load \"%s\", purpose typed; %s\n", textOf(load).c_str(), textOf(status).c_str());
+    idle(window);
 
     LARGE_INTEGER frequency {};
     QueryPerformanceFrequency(&frequency);
-    std::vector<double> samples;
-    for (int k = 0; k < keys; ++k) {
-        pump(
-            window, [] { return false; }, 100); // idle, nothing left to paint
-        LARGE_INTEGER sent {};
-        QueryPerformanceCounter(&sent);
-        painted = {};
-        if (k % 2 == 0)
+    // The job's own keys: the load goes 1, 11, 1, ... and the tension and factor columns change.
+    // Then the load goes from empty to 1 and back: every cell in view comes or goes.
+    for (const bool fromEmpty : { false, true }) {
+        SetFocus(load);
+        SendMessageW(load, EM_SETSEL, 0, -1);
+        key(VK_BACK, 0);
+        if (!fromEmpty)
             type(L"1");
-        else
-            key(VK_BACK, 0);
-        pump(
-            window, [&] { return painted.QuadPart > sent.QuadPart; }, 2000);
-        if (painted.QuadPart <= sent.QuadPart) {
-            std::printf("key %d: the list did not repaint within 2 s\n", k + 1);
-            return 1;
+        idle(window);
+        std::printf("load \"%s\", purpose typed: %s\n", textOf(load).c_str(), textOf(status).c_str());
+        std::vector<double> samples;
+        for (int k = 0; k < keys; ++k) {
+            idle(window);
+            LARGE_INTEGER sent {};
+            QueryPerformanceCounter(&sent);
+            painted = {};
+            if (k % 2 == 0)
+                type(L"1");
+            else
+                key(VK_BACK, 0);
+            pump(
+                window, [&] { return painted.QuadPart > sent.QuadPart; }, 2000);
+            if (painted.QuadPart <= sent.QuadPart) {
+                std::printf("key %d: the list did not repaint within 2 s\n", k + 1);
+                return 1;
+            }
+            samples.push_back(double(painted.QuadPart - sent.QuadPart) * 1000.0 / double(frequency.QuadPart));
+            std::printf("key %2d  load %-3s %8.2f ms  %s\n", k + 1, textOf(load).c_str(), samples.back(),
+                textOf(status).c_str());
         }
-        samples.push_back(double(painted.QuadPart - sent.QuadPart) * 1000.0 / double(frequency.QuadPart));
-        std::printf("key %2d  load %-3s %8.2f ms  %s\n", k + 1, textOf(load).c_str(), samples.back(),
-            textOf(status).c_str());
+        std::ranges::sort(samples);
+        std::printf("%s, %d keystrokes: median %.2f ms, max %.2f ms, min %.2f ms\n",
+            fromEmpty ? "load empty <-> 1 (every cell in view)" : "load 1 <-> 11 (the worst job)", keys,
+            samples.at(samples.size() / 2), samples.back(), samples.front());
     }
-    std::vector<double> sorted = samples;
-    std::ranges::sort(sorted);
-    std::printf("%d keystrokes: median %.2f ms, max %.2f ms, min %.2f ms\n", keys,
-        sorted.at(sorted.size() / 2), sorted.back(), sorted.front());
     return 0;
 }
