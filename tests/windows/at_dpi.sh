@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs drive_window's start-state and layout checks with the screen at another DPI. Wine reads
-# LogPixels when its server starts, so the server is started anew with it, and again at 96 dpi
-# afterwards; the server and its services get no output of the test's to hold open, or ctest
-# would wait for them.
-# Usage: at_dpi.sh DPI EMULATOR DRIVE_WINDOW ROPECALC
+# Runs drive_window's (or drive_selection's) start-state and layout checks with the screen at
+# another DPI. Wine reads LogPixels when its server starts, so the server is started anew with it,
+# and again at 96 dpi afterwards; the server and its services get no output of the test's to hold
+# open, or ctest would wait for them.
+# Usage: at_dpi.sh DPI EMULATOR DRIVER ROPECALC
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/wine_env.sh"
 dpi=$1 emulator=$2 driver=$3 program=$4

@@ -216,9 +216,11 @@ void startState(const Calculator &c, HWND selection, const app::Selection &model
     RECT client {};
     GetClientRect(selection, &client);
     const int dpi = int(GetDpiForWindow(selection));
-    expect(client.right == app::pixels(app::kSelectionWidth, dpi)
-            && client.bottom == app::pixels(app::kSelectionHeight, dpi),
-        "its client area is the design's at its DPI");
+    const bool sized = client.right == app::pixels(app::kSelectionWidth, dpi)
+        && client.bottom == app::pixels(app::kSelectionHeight, dpi);
+    expect(sized, "its client area is the design's at its DPI");
+    if (!sized)
+        std::printf("  %ld x %ld at %d dpi\n", client.right, client.bottom, dpi);
     bool made = true;
     HWND previous = nullptr;
     bool ordered = true;
@@ -420,12 +422,82 @@ void takeOver(const Calculator &c, HWND selection, const app::Selection &model)
     expect(eventually([&] { return GetForegroundWindow() == c.window(); }), "and the calculator is in front");
 }
 
+// A third click on the header sorts ascending again; a double-click on the first row, the rope
+// with the lowest factor now, takes it over.
+void doubleClick(const Calculator &c, HWND selection, app::Selection &model)
+{
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RECT rect {};
+    GetWindowRect(header, &rect);
+    int left = rect.left;
+    for (int column = 0; column < int(Column::Factor); ++column)
+        left += int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(column), 0));
+    clickAt({ left + 10, (rect.top + rect.bottom) / 2 });
+    model.sortBy(Column::Factor);
+    sameAsModel(selection, model, "a third header click sorts ascending again");
+    const app::listing::Listed &first = model.rows().front();
+    moveTo({ rect.left + 30, rect.bottom + 5 }); // on the first row, under the header
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    for (int click = 0; click < 2; ++click)
+        for (DWORD flags : { MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP }) {
+            input.mi.dwFlags = flags;
+            send(input);
+        }
+    const std::string factor = first.cells.at(std::size_t(Column::Factor));
+    const bool shown = eventually([&] { return c.text(resultBoxOf(first)) == factor; });
+    expect(shown, "a double-click on the first row: the calculator's result box shows its 安全系数");
+    if (!shown)
+        std::printf("  the result box shows \"%s\" where \"%s\" was due\n",
+            c.text(resultBoxOf(first)).c_str(), factor.c_str());
+}
+
+// Opened from the system menu by the keyboard.
+HWND openBySystemMenu(const Calculator &c)
+{
+    click(c.item(app::label(16)));
+    press(VK_SPACE, VK_MENU);
+    eventually(menuOpen);
+    press(VK_UP);
+    press(VK_RETURN);
+    HWND selection = nullptr;
+    eventually([&] { return (selection = selectionOf(c)) != nullptr; });
+    return selection;
+}
+
+// At the screen's DPI: the window opens at it, and its boxes, buttons and the list stand where the
+// twips put them, and the columns are as wide.
+void layout(HWND selection, int dpi)
+{
+    expect(int(GetDpiForWindow(selection)) == dpi, "the selection window has the screen's DPI");
+    bool placed = true;
+    for (const app::SelectionSpec &row : app::kSelectionControls) {
+        if (row.piece != app::Piece::Box && row.piece != app::Piece::Button && row.piece != app::Piece::Table)
+            continue;
+        RECT rect {};
+        GetWindowRect(GetDlgItem(selection, row.id), &rect);
+        MapWindowPoints(nullptr, selection, reinterpret_cast<POINT *>(&rect), 2);
+        placed = placed && rect.left == app::pixels(row.left, dpi) && rect.top == app::pixels(row.top, dpi)
+            && rect.right - rect.left == app::pixels(row.width, dpi)
+            && rect.bottom - rect.top == app::pixels(row.height, dpi);
+    }
+    expect(placed, "every box, button and the list in its place and size");
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    bool wide = true;
+    for (std::size_t column = 0; column < app::listing::kColumnCount; ++column)
+        wide = wide
+            && SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)
+                == app::pixels(app::kColumnWidths.at(column), dpi);
+    expect(wide, "every column as wide as its twips");
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
 {
     if (argc != 2 && argc != 3) {
-        std::printf("usage: drive_selection ropecalc.exe [picture]\n");
+        std::printf("usage: drive_selection ropecalc.exe [picture | dpi]\n");
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
@@ -434,15 +506,9 @@ int wmain(int argc, wchar_t **argv)
     if (calculator.window() == nullptr)
         return 1;
     app::Selection model;
-    if (argc == 3) {
-        // The picture: opened from the system menu, the job typed, the list focused on its first row.
-        click(calculator.item(app::label(16)));
-        press(VK_SPACE, VK_MENU);
-        eventually(menuOpen);
-        press(VK_UP);
-        press(VK_RETURN);
-        HWND selection = nullptr;
-        eventually([&] { return (selection = selectionOf(calculator)) != nullptr; });
+    if (argc == 3 && std::wstring_view(argv[2]) == L"picture") {
+        // The picture: the job typed, the list focused on its first row.
+        HWND selection = openBySystemMenu(calculator);
         typeJob(selection, model);
         click(GetDlgItem(selection, idOf("copyButton")));
         press(VK_TAB);
@@ -453,6 +519,17 @@ int wmain(int argc, wchar_t **argv)
             Sleep(100);
         return failures == 0 ? 0 : 1;
     }
+    if (argc == 3) {
+        // At another DPI: only the window's shape.
+        HWND selection = openBySystemMenu(calculator);
+        expect(selection != nullptr, "the system menu opens the selection window");
+        if (selection != nullptr) {
+            startState(calculator, selection, model);
+            layout(selection, _wtoi(argv[2]));
+        }
+        std::printf("%d passed, %d failed\n", passes, failures);
+        return failures == 0 ? 0 : 1;
+    }
     opening(calculator);
     HWND selection = selectionOf(calculator);
     if (selection == nullptr) {
@@ -460,6 +537,7 @@ int wmain(int argc, wchar_t **argv)
         return 1;
     }
     startState(calculator, selection, model);
+    layout(selection, 96);
     besideCalculator(calculator, selection);
     tabOrder(calculator, selection);
     typeJob(selection, model);
@@ -467,6 +545,7 @@ int wmain(int argc, wchar_t **argv)
     workByArrows(selection, model);
     sortByHeader(selection, model);
     takeOver(calculator, selection, model);
+    doubleClick(calculator, selection, model);
     PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
     expect(calculator.exitCode() == 0, "closing the calculator closes both windows and ends the program");
     std::printf("%d passed, %d failed\n", passes, failures);
