@@ -510,8 +510,11 @@ int wmain(int argc, wchar_t **argv)
         // The picture: the job typed, the list focused on its first row.
         HWND selection = openBySystemMenu(calculator);
         typeJob(selection, model);
-        click(GetDlgItem(selection, idOf("copyButton")));
-        press(VK_TAB);
+        RECT header {};
+        GetWindowRect(reinterpret_cast<HWND>(
+                          SendMessageW(GetDlgItem(selection, idOf("ropeList")), LVM_GETHEADER, 0, 0)),
+            &header);
+        clickAt({ header.left + 30, header.bottom + 5 }); // the first row, which is current already
         sameAsModel(selection, model, "the picture's job");
         std::printf("ready\n");
         std::fflush(stdout);
