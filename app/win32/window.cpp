@@ -26,7 +26,8 @@ constexpr const wchar_t *kClassName = L"ropecalc.Form1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed border, close box only
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
-constexpr UINT kNameControls = WM_APP; // posted at start, to name the controls for screen readers
+// Posted at start, to name the controls for screen readers and add the system menu's item.
+constexpr UINT kNameControls = WM_APP;
 
 // The order the controls are made in, which is their z-order: the controls that take the focus
 // in tab order, so that Tab follows the design's tab indexes; each label right before the first
@@ -131,9 +132,6 @@ Window::Window(HINSTANCE instance)
         buildControls(instance);
         if (m_dpi != GetDpiForSystem())
             fitWindow();
-        HMENU system = GetSystemMenu(m_window, FALSE);
-        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(system, MF_STRING, kSelectionCommand, wide(app::kSelectionMenuItem).c_str());
     } catch (...) {
         // Half a window must not take messages for a Window that was never made.
         if (m_window != nullptr) {
@@ -388,9 +386,15 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CLOSE:
         // The dialog procedure turns the close box into IDCANCEL, as Esc, which closes nothing.
         return DefWindowProcW(window, message, wParam, lParam);
-    case kNameControls:
+    case kNameControls: {
         nameControls();
+        // The system menu's item is added once the window is up as well, so that the window shows
+        // without waiting for the copy of the system menu it makes.
+        HMENU system = GetSystemMenu(m_window, FALSE);
+        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(system, MF_STRING, kSelectionCommand, wide(app::kSelectionMenuItem).c_str());
         return 0;
+    }
     case WM_DPICHANGED: {
         changeDpi(HIWORD(wParam));
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
