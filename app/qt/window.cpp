@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 #include "app/presentation.h"
 #include "app/qt/message_box.h"
+#include "app/qt/pick_list.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/twips.h"
 
@@ -58,19 +59,6 @@ protected:
 QString objectNameOf(Kind kind, int number)
 {
     return qtText(app::kKindNames.at(std::size_t(kind))) + QString::number(number);
-}
-
-// An editable list whose items never change and where only a pick from the list is a pick:
-// no inline completion, no item added on Enter, and no item chosen because the typed text
-// happens to equal one (Qt would choose it when editing finishes, on Enter or on leaving).
-QComboBox *makeList(QWidget *parent)
-{
-    auto *list = new QComboBox(parent);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
-    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
-    return list;
 }
 
 // The design's labels are 10 to 13 pixels high, less than one line of the CJK dialog font (17
