@@ -5,13 +5,20 @@
 #include "app/qt/message_box.h"
 #include "app/qt/pick_list.h"
 #include "app/qt/qt_text.h"
+#include "app/qt/selection_window.h"
 #include "app/qt/twips.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -291,6 +298,63 @@ void Window::showBox(int n)
             box->setPalette(palette);
         }
     }
+}
+
+// A box and an editable list show their own editing menu and take the event, so one that
+// reaches the window comes from a frame, a label, a button or the window itself, or from a box
+// or a list that is disabled or was hit beside its field (a list's arrow), where no menu opens.
+void Window::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse)
+        for (const QWidget *hit = childAt(event->pos()); hit != nullptr; hit = hit->parentWidget())
+            if (qobject_cast<const QLineEdit *>(hit) != nullptr
+                || qobject_cast<const QComboBox *>(hit) != nullptr)
+                return;
+    openMenu(event->globalPos());
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    if (!menuKey || button == nullptr) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    openMenu(button->mapToGlobal(button->rect().center()));
+}
+
+// The menu, like the selection window, is made when first wanted, so the start costs nothing more.
+void Window::openMenu(const QPoint &globalPos)
+{
+    if (m_menu == nullptr) {
+        m_menu = new QMenu(this);
+        m_menu->setObjectName(QStringLiteral("contextMenu"));
+        QAction *select = m_menu->addAction(qtText(app::kSelectionMenuItem));
+        select->setObjectName(QStringLiteral("selectRopesAction"));
+        connect(select, &QAction::triggered, this, &Window::openSelection);
+    }
+    // A platform that makes the Menu key a context-menu event as well opens the menu only once.
+    if (!m_menu->isVisible())
+        m_menu->popup(globalPos);
+}
+
+void Window::openSelection()
+{
+    if (m_selection == nullptr)
+        m_selection = new SelectionWindow(m_form, *this);
+    m_selection->show();
+    m_selection->raise();
+    m_selection->activateWindow();
+}
+
+// The selection window is a window of its own: it stays up unless closed with its owner.
+void Window::closeEvent(QCloseEvent *event)
+{
+    if (m_selection != nullptr)
+        m_selection->close();
+    QWidget::closeEvent(event);
 }
 
 void Window::showMessage(std::string_view text)

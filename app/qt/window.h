@@ -9,6 +9,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -16,6 +17,8 @@ class QRadioButton;
 // after its control ("Form1", "Combo6"), showing the state the window's model holds, and
 // reporting to it only what the user does (window.cpp says which signal counts as which input).
 namespace qtview {
+
+class SelectionWindow;
 
 class Window : public QWidget, private app::View {
     Q_OBJECT
@@ -27,7 +30,16 @@ public:
     // Shows every control as the model holds it, as after the model's state was preset.
     void showAll();
 
+protected:
+    // The right mouse button anywhere but on a box or a list, which keep their own editing menu.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    // Shift+F10 and the Menu key on a focused option or push button.
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void openMenu(const QPoint &globalPos);
+    void openSelection();
     void buildControls();
     void fillLists();
     void nameControls();
@@ -49,6 +61,8 @@ private:
     Controls<app::Kind::Combo, QComboBox> m_combos {};
     Controls<app::Kind::Text, QLineEdit> m_texts {};
     Controls<app::Kind::Command, QPushButton> m_commands {};
+    QMenu *m_menu = nullptr;
+    SelectionWindow *m_selection = nullptr; // made when first opened
 };
 
 } // namespace qtview

@@ -1,0 +1,285 @@
+#include "app/qt/selection_window.h"
+
+#include "app/presentation.h"
+#include "app/qt/pick_list.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/twips.h"
+
+#include <QAbstractTableModel>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <functional>
+#include <utility>
+
+namespace qtview {
+
+using app::listing::Column;
+using app::listing::Method;
+
+// The selection's rows as the table shows them. The view asks only for the cells it paints,
+// so a listing of a thousand ropes costs no more than the rows on screen.
+class RopeRows final : public QAbstractTableModel {
+public:
+    RopeRows(const app::Selection &selection, QObject *parent)
+        : QAbstractTableModel(parent)
+        , m_selection(selection)
+    {
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_selection.rows().size());
+    }
+    int columnCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(app::listing::kColumnCount);
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const auto column = std::size_t(index.column());
+        if (role == Qt::DisplayRole)
+            return qtText(m_selection.rows().at(std::size_t(index.row())).cells.at(column));
+        // Numbers line up on their last digit.
+        if (role == Qt::TextAlignmentRole && column >= std::size_t(Column::Diameter))
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return qtText(app::listing::kColumnTitles.at(std::size_t(section)));
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    // The selection lists anew inside a reset, so the view never reads a row that is gone.
+    void reset(const std::function<void()> &change)
+    {
+        beginResetModel();
+        change();
+        endResetModel();
+    }
+
+private:
+    const app::Selection &m_selection;
+};
+
+namespace {
+
+// The list of ropes: Enter takes the current row over, as a double-click does. Tab leaves the
+// list rather than moving between its cells, so the keyboard reaches every control.
+class RopeTable final : public QTableView {
+public:
+    RopeTable(QWidget *parent, std::function<void()> take)
+        : QTableView(parent)
+        , m_take(std::move(take))
+    {
+        setTabKeyNavigation(false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            && event->modifiers() == Qt::NoModifier) {
+            m_take();
+            event->accept();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+
+private:
+    std::function<void()> m_take;
+};
+
+QRect twipsRect(const app::SelectionSpec &row)
+{
+    return { twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+        twipsToPixels(row.height) };
+}
+
+} // namespace
+
+SelectionWindow::SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow)
+    : QWidget(&calculatorWindow,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
+    , m_calculator(calculator)
+    , m_calculatorWindow(calculatorWindow)
+    , m_rows(new RopeRows(m_selection, this))
+{
+    setObjectName(qtText(app::kSelectionName));
+    setWindowTitle(qtText(app::kSelectionCaption));
+    // A window does not take its owner's font by itself.
+    setFont(calculatorWindow.font());
+    setFixedSize(twipsToPixels(app::kSelectionWidth), twipsToPixels(app::kSelectionHeight));
+    buildControls();
+    connectInputs();
+    relist([] {});
+}
+
+QWidget *SelectionWindow::makeControl(const app::SelectionSpec &row)
+{
+    const QString caption = qtText(row.caption);
+    switch (row.piece) {
+    case app::Piece::Label:
+    case app::Piece::Status: {
+        auto *label = new QLabel(caption, this);
+        label->setTextFormat(Qt::PlainText);
+        if (row.piece == app::Piece::Status)
+            m_status = label;
+        return label;
+    }
+    case app::Piece::Box:
+        return new QLineEdit(this);
+    case app::Piece::PurposeList:
+        m_purposes = makeList(this);
+        for (std::string_view item : app::Selection::purposes())
+            m_purposes->addItem(qtText(item));
+        m_purposes->setCurrentIndex(-1);
+        return m_purposes;
+    case app::Piece::Option:
+        return new QRadioButton(caption, this);
+    case app::Piece::Check:
+        return new QCheckBox(caption, this);
+    case app::Piece::Table:
+        return m_table = makeTable();
+    case app::Piece::Button:
+        return new QPushButton(caption, this);
+    }
+    return nullptr;
+}
+
+QTableView *SelectionWindow::makeTable()
+{
+    auto *table = new RopeTable(this, [this] {
+        if (m_table->currentIndex().isValid())
+            takeOver(m_table->currentIndex().row());
+    });
+    table->setModel(m_rows);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    for (std::size_t column = 0; column < app::kColumnWidths.size(); ++column)
+        header->resizeSection(int(column), twipsToPixels(app::kColumnWidths.at(column)));
+    return table;
+}
+
+void SelectionWindow::buildControls()
+{
+    QLabel *naming = nullptr; // a label waiting for the input it names
+    QWidget *before = nullptr; // the previous stop of the tab order
+    for (const app::SelectionSpec &row : app::kSelectionControls) {
+        QWidget *control = makeControl(row);
+        control->setObjectName(qtText(row.name));
+        if (!row.accessibleName.empty())
+            control->setAccessibleName(qtText(row.accessibleName));
+        QRect box = twipsRect(row);
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            // Like the calculator's labels, a label lower than a line of the font grows to one.
+            const app::VerticalExtent grown
+                = app::grownLabel(box.top(), box.height(), control->fontMetrics().height());
+            box = QRect(box.left(), grown.top, box.width(), grown.height);
+            if (row.piece == app::Piece::Label)
+                naming = label;
+        } else {
+            if (naming != nullptr)
+                naming->setBuddy(control);
+            naming = nullptr;
+            if (before != nullptr)
+                setTabOrder(before, control);
+            before = control;
+        }
+        control->setGeometry(box);
+    }
+    // The job's start: the work type and the methods the selection starts with.
+    const app::listing::Job &job = m_selection.job();
+    findChild<QRadioButton *>(QStringLiteral("installOption"))
+        ->setChecked(job.work == standard::WorkType::Installation);
+    findChild<QRadioButton *>(QStringLiteral("mineOption"))
+        ->setChecked(job.work == standard::WorkType::MineConstruction);
+    findChild<QCheckBox *>(QStringLiteral("traditionalCheck"))->setChecked(job.traditional);
+    findChild<QCheckBox *>(QStringLiteral("standardCheck"))->setChecked(job.standard);
+}
+
+// The user's input, and nothing else, reaches the selection: textEdited of a box or of the
+// purpose list's field (the user's own edits only), activated of the list (a pick by mouse or
+// keyboard), clicked of an option button or a check box. Nothing is written back into them.
+void SelectionWindow::connectInputs()
+{
+    const auto box = [this](const char *name) { return findChild<QLineEdit *>(QString::fromLatin1(name)); };
+    connect(box("loadBox"), &QLineEdit::textEdited, this,
+        [this](const QString &typed) { relist([&] { m_selection.typeLoad(typed.toStdString()); }); });
+    connect(box("lengthBox"), &QLineEdit::textEdited, this,
+        [this](const QString &typed) { relist([&] { m_selection.typeLength(typed.toStdString()); }); });
+    connect(m_purposes->lineEdit(), &QLineEdit::textEdited, this,
+        [this](const QString &typed) { relist([&] { m_selection.typePurpose(typed.toStdString()); }); });
+    connect(m_purposes, &QComboBox::activated, this,
+        [this](int item) { relist([&] { m_selection.pickPurpose(item); }); });
+
+    const auto work = [this](const char *name, standard::WorkType type) {
+        connect(findChild<QRadioButton *>(QString::fromLatin1(name)), &QRadioButton::clicked, this,
+            [this, type] { relist([&] { m_selection.selectWork(type); }); });
+    };
+    work("installOption", standard::WorkType::Installation);
+    work("mineOption", standard::WorkType::MineConstruction);
+    const auto method = [this](const char *name, Method shown) {
+        connect(findChild<QCheckBox *>(QString::fromLatin1(name)), &QCheckBox::clicked, this,
+            [this, shown](bool checked) { relist([&] { m_selection.showMethod(shown, checked); }); });
+    };
+    method("traditionalCheck", Method::Traditional);
+    method("standardCheck", Method::Standard);
+
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this,
+        [this](int column) { relist([&] { m_selection.sortBy(Column(column)); }); });
+    connect(m_table, &QTableView::doubleClicked, this,
+        [this](const QModelIndex &index) { takeOver(index.row()); });
+    connect(findChild<QPushButton *>(QStringLiteral("useButton")), &QPushButton::clicked, this, [this] {
+        if (m_table->currentIndex().isValid())
+            takeOver(m_table->currentIndex().row());
+    });
+    connect(findChild<QPushButton *>(QStringLiteral("copyButton")), &QPushButton::clicked, this,
+        [this] { QGuiApplication::clipboard()->setText(QString::fromUtf8(m_selection.copyText())); });
+}
+
+void SelectionWindow::relist(const std::function<void()> &change)
+{
+    m_rows->reset(change);
+    m_status->setText(qtText(m_selection.status()));
+    const std::optional<Column> sorted = m_selection.sortColumn();
+    m_table->horizontalHeader()->setSortIndicator(
+        sorted ? int(*sorted) : -1, m_selection.descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    // The first row is current after each listing, so Enter takes the rope listed first.
+    if (m_rows->rowCount({}) > 0)
+        m_table->setCurrentIndex(m_rows->index(0, 0));
+}
+
+void SelectionWindow::takeOver(int row)
+{
+    if (row < 0 || std::size_t(row) >= m_selection.rows().size())
+        return;
+    if (!app::takeOver(m_calculator, m_selection.rows().at(std::size_t(row)), m_selection.job()))
+        return; // the calculator is busy, say under a message box
+    m_calculatorWindow.raise();
+    m_calculatorWindow.activateWindow();
+}
+
+} // namespace qtview

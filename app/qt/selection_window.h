@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/selection.h"
+
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QTableView;
+
+// The rope selection window on Qt Widgets: its controls built from the selection's control table
+// and named after it, the user's input told to the selection, and the list, the line under it
+// and the sort indicator shown from it after each input. A rope taken over drives the
+// calculator's own model, which shows the calculator window anew.
+namespace qtview {
+
+class RopeRows;
+
+class SelectionWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Owned by the calculator window: a window of its own, above it and closed with it.
+    SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow);
+
+private:
+    void buildControls();
+    QWidget *makeControl(const app::SelectionSpec &row);
+    QTableView *makeTable();
+    void connectInputs();
+    // Runs the user's input on the selection and shows what it lists.
+    void relist(const std::function<void()> &change);
+    void takeOver(int row);
+
+    app::Form1 &m_calculator;
+    QWidget &m_calculatorWindow;
+    app::Selection m_selection;
+    RopeRows *m_rows = nullptr;
+    QTableView *m_table = nullptr;
+    QComboBox *m_purposes = nullptr;
+    QLabel *m_status = nullptr;
+};
+
+} // namespace qtview
