@@ -1,6 +1,7 @@
 #include "app/qt/selection_window.h"
 
 #include "app/presentation.h"
+#include "app/qt/option_button.h"
 #include "app/qt/pick_list.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/twips.h"
@@ -152,7 +153,7 @@ QWidget *SelectionWindow::makeControl(const app::SelectionSpec &row)
         m_purposes->setCurrentIndex(-1);
         return m_purposes;
     case app::Piece::Option:
-        return new QRadioButton(caption, this);
+        return new OptionButton(caption, this);
     case app::Piece::Check:
         return new QCheckBox(caption, this);
     case app::Piece::Table:

@@ -3,6 +3,7 @@
 #include "app/control_table.h"
 #include "app/presentation.h"
 #include "app/qt/message_box.h"
+#include "app/qt/option_button.h"
 #include "app/qt/pick_list.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/selection_window.h"
@@ -45,23 +46,6 @@ QFont dialogFont()
     font.setWeight(QFont::Weight(dialog.weight));
     return font;
 }
-
-// Qt lets Tab reach only the focused (or selected) button of an exclusive group: on taking the
-// focus, a button takes tab focus from the other buttons of its frame. Here every option button
-// is a stop of its own in the window's tab order, as the design's tab indexes give them, so the
-// others get it back. Arrow keys still move the selection within a frame.
-class OptionButton final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    void focusInEvent(QFocusEvent *event) override
-    {
-        QRadioButton::focusInEvent(event);
-        for (QRadioButton *sibling : parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
-            sibling->setFocusPolicy(Qt::StrongFocus);
-    }
-};
 
 QString objectNameOf(Kind kind, int number)
 {
