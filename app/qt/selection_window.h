@@ -21,7 +21,7 @@ class SelectionWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Owned by the calculator window: a window of its own, above it and closed with it.
+    // Owned by the calculator window: a window of its own, hidden with it when it closes.
     SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow);
 
 private:

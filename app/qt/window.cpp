@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFont>
@@ -331,14 +330,6 @@ void Window::openSelection()
     m_selection->show();
     m_selection->raise();
     m_selection->activateWindow();
-}
-
-// The selection window is a window of its own: it stays up unless closed with its owner.
-void Window::closeEvent(QCloseEvent *event)
-{
-    if (m_selection != nullptr)
-        m_selection->close();
-    QWidget::closeEvent(event);
 }
 
 void Window::showMessage(std::string_view text)

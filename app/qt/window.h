@@ -35,7 +35,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     // Shift+F10 and the Menu key on a focused option or push button.
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void openMenu(const QPoint &globalPos);
