@@ -6,8 +6,11 @@
 #include "widget_actions.h"
 #include "window_controls.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QTableView>
 #include <QTest>
 #include <cstdio>
 
@@ -84,6 +87,35 @@ int main(int argc, char *argv[])
     if (!actions::pressShowingMessages(controls.command(2)).isEmpty()
         || !reached(controls.text(13), QStringLiteral("重选钢丝绳"), "the standard result")
         || !save(window, folder, QStringLiteral("window-standard-warning")))
+        return 1;
+
+    // The selection window from the context menu of a label: load 2000, length 600, "井架提升6",
+    // both methods, "安装", the first row clicked.
+    const QWidget *label = window.findChild<QWidget *>(QStringLiteral("Label1"));
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, label->mapTo(&window, QPoint(3, 3)));
+    auto *menu = window.findChild<QMenu *>(QStringLiteral("contextMenu"));
+    if (menu == nullptr || !menu->isVisible()) {
+        std::fprintf(stderr, "screenshot_states: no context menu\n");
+        return 1;
+    }
+    auto *item = menu->findChild<QAction *>(QStringLiteral("selectRopesAction"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    auto *selection = window.findChild<QWidget *>(QStringLiteral("Selection"));
+    if (selection == nullptr || !QTest::qWaitForWindowExposed(selection))
+        return 1;
+    const WindowControls chosen(selection);
+    actions::type(chosen.find<QLineEdit>(QStringLiteral("loadBox")), QStringLiteral("2000"));
+    actions::type(chosen.find<QLineEdit>(QStringLiteral("lengthBox")), QStringLiteral("600"));
+    if (!actions::pickWithMouse(chosen.find<QComboBox>(QStringLiteral("purposeBox")), 2))
+        return 1;
+    auto *list = chosen.find<QTableView>(QStringLiteral("ropeList"));
+    if (list->model()->rowCount() == 0) {
+        std::fprintf(stderr, "screenshot_states: the selection lists no rope\n");
+        return 1;
+    }
+    QTest::mouseClick(
+        list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    if (list->currentIndex().row() != 0 || !save(*selection, folder, QStringLiteral("selection-linux")))
         return 1;
     return 0;
 }
