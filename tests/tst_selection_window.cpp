@@ -256,9 +256,11 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::newRow("double-click") << "double-click";
         QTest::newRow("用于计算") << "button";
+        QTest::newRow("keypad Enter") << "keypad Enter";
     }
 
-    // A row other than the first, made current by a click or a double-click, is the one taken.
+    // A row other than the first, made current by a click or a double-click, is the one taken,
+    // by the double-click, the button or the keypad's Enter.
     void takeOverWays()
     {
         QFETCH(QString, way);
@@ -280,7 +282,10 @@ private slots:
                 table()->viewport()->mapTo(selection(), centre));
         } else {
             QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre);
-            QTest::mouseClick(in<QPushButton>("useButton"), Qt::LeftButton);
+            if (way == QStringLiteral("button"))
+                QTest::mouseClick(in<QPushButton>("useButton"), Qt::LeftButton);
+            else
+                QTest::keyClick(table(), Qt::Key_Enter, Qt::KeypadModifier);
         }
         QCOMPARE(resultFor(rows.at(std::size_t(other))), factorOf(rows.at(std::size_t(other))));
     }

@@ -93,8 +93,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
+        // The keypad's Enter comes with the keypad modifier.
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            && event->modifiers() == Qt::NoModifier) {
+            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             m_take();
             event->accept();
             return;
