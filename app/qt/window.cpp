@@ -284,8 +284,8 @@ void Window::showBox(int n)
 }
 
 // A box and an editable list show their own editing menu and take the event, so one that
-// reaches the window comes from a frame, a label, a button or the window itself, or from a box
-// or a list that is disabled or was hit beside its field (a list's arrow), where no menu opens.
+// reaches the window comes from a frame, a label, a button or the window itself, or from a
+// disabled box or list, which passes the event on to its parent: there no menu opens either.
 void Window::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Mouse)
