@@ -3,6 +3,7 @@
 // taken over into the calculator, sorting, copying, the keyboard, and closing with the owner.
 
 #include "app/qt/qt_text.h"
+#include "app/qt/twips.h"
 #include "app/selection.h"
 #include "widget_actions.h"
 #include "window_fixture.h"
@@ -216,7 +217,8 @@ private slots:
         QCOMPARE(selection()->parentWidget(), m_form.get());
         QVERIFY(selection()->isWindow());
         QCOMPARE(selection()->windowTitle(), QStringLiteral("选择钢丝绳"));
-        QCOMPARE(selection()->size(), QSize(656, 444)); // 9840 x 6660 twips
+        QCOMPARE(selection()->size(),
+            QSize(qtview::twipsToPixels(app::kSelectionWidth), qtview::twipsToPixels(app::kSelectionHeight)));
         QCOMPARE(selection()->minimumSize(), selection()->maximumSize());
         app::Selection expected;
         QCOMPARE(in<QLabel>("statusLabel")->text(), qtview::qtText(expected.status()));
