@@ -70,7 +70,7 @@ inline constexpr std::array<SelectionSpec, 14> kSelectionControls { {
 // few pixels to spare. A traditional factor has up to 15 digits and a point (96 pixels); all
 // the columns and a scroll bar fit the list.
 inline constexpr std::array<int, listing::kColumnCount> kColumnWidths { 600, 900, 1080, 720, 720, 1500, 1350,
-    1140, 1680 };
+    1200, 1620 };
 
 constexpr const SelectionSpec &selectionSpec(std::string_view name)
 {
