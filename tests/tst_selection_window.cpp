@@ -244,8 +244,9 @@ private slots:
         QCOMPARE(resultFor(expected.rows().front()), factor);
         QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
 
-        // Closed, it is only hidden; the menu shows it again with the job as it was.
-        selection()->close();
+        // Closed by Esc, it is only hidden; the menu shows it again with the job as it was.
+        selection()->activateWindow();
+        QTest::keyClick(in<QLineEdit>("loadBox"), Qt::Key_Escape);
         QVERIFY(!selection()->isVisible());
         QVERIFY(openSelection());
         QCOMPARE(in<QLineEdit>("lengthBox")->text(), QStringLiteral("600"));

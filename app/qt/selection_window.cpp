@@ -277,6 +277,15 @@ void SelectionWindow::relist(const std::function<void()> &change)
         m_table->setCurrentIndex(m_rows->index(0, 0));
 }
 
+// Esc closes the window, as it closes a dialog; a list that is open takes it first.
+void SelectionWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void SelectionWindow::takeOver(int row)
 {
     if (row < 0 || std::size_t(row) >= m_selection.rows().size())

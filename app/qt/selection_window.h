@@ -24,6 +24,9 @@ public:
     // Owned by the calculator window: a window of its own, hidden with it when it closes.
     SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls();
     QWidget *makeControl(const app::SelectionSpec &row);
