@@ -29,7 +29,7 @@ done
 
 source scripts/jobs.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target ropecalc tst_handler_speed -j"$jobs" >/dev/null
+cmake --build --preset release --target ropecalc tst_handler_speed list_repaint -j"$jobs" >/dev/null
 cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench -j"$jobs" >/dev/null
 declare -A program=([bare]=build-bench/bare_window [product]=build/app/qt/ropecalc)
@@ -165,7 +165,7 @@ fi
 
 # The rope selection window's worst case: a keystroke in the load box to the repainted list.
 echo
-if QT_QPA_PLATFORM=offscreen build-bench/list_repaint >"$work/list" 2>&1; then
+if QT_QPA_PLATFORM=offscreen build/tests/list_repaint >"$work/list" 2>&1; then
     grep -E '^(rows|ms|median)' "$work/list"
     echo "The list repaints within a frame."
 else
