@@ -3,14 +3,12 @@
 #include "app/presentation.h"
 #include "app/win32/dialog_font.h"
 #include "app/win32/resource.h"
+#include "app/win32/system.h"
 #include "app/win32/win_text.h"
-#include "app/win32/window.h"
 
 #include <algorithm>
 #include <commctrl.h>
 #include <cstring>
-#include <initguid.h>
-#include <oleacc.h>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -38,29 +36,6 @@ int idOf(std::string_view name)
     return spec(name).id;
 }
 
-template <typename T> T checked(T made, const char *call)
-{
-    if (made == T {})
-        throw std::runtime_error(std::string(call) + " failed, error " + std::to_string(GetLastError()));
-    return made;
-}
-
-// A function of a library loaded at run time.
-template <typename Function> Function procedure(HMODULE library, const char *name)
-{
-    // Through a function type without parameters, which any function pointer converts to and from.
-    return library == nullptr
-        ? nullptr
-        : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
-std::wstring textOf(HWND control)
-{
-    std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(control, text.data(), int(text.size()))));
-    return text;
-}
-
 bool isChecked(HWND button)
 {
     return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -68,10 +43,7 @@ bool isChecked(HWND button)
 
 SIZE windowSize(UINT dpi)
 {
-    RECT frame { 0, 0, app::pixels(app::kSelectionWidth, int(dpi)),
-        app::pixels(app::kSelectionHeight, int(dpi)) };
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
-    return { frame.right - frame.left, frame.bottom - frame.top };
+    return frameSize(app::kSelectionWidth, app::kSelectionHeight, kWindowStyle, kWindowExStyle, dpi);
 }
 
 } // namespace
@@ -127,12 +99,6 @@ SelectionWindow::~SelectionWindow()
     // Destroyed with its owner, or here when the calculator's Window goes first.
     if (m_window != nullptr)
         DestroyWindow(m_window);
-    if (m_annotations != nullptr)
-        m_annotations->Release();
-    if (const auto uninitialize = procedure<decltype(&CoUninitialize)>(m_ole32, "CoUninitialize"); m_com)
-        uninitialize();
-    if (m_ole32 != nullptr)
-        FreeLibrary(m_ole32);
     DeleteObject(m_font);
 }
 
@@ -231,32 +197,16 @@ void SelectionWindow::addColumns()
 // own; without the annotation service the labels before the inputs still name them.
 void SelectionWindow::nameControls()
 {
-    // COM is loaded, not linked, as by the calculator window.
-    m_ole32 = LoadLibraryW(L"ole32.dll");
-    const auto initialize = procedure<decltype(&CoInitializeEx)>(m_ole32, "CoInitializeEx");
-    const auto create = procedure<decltype(&CoCreateInstance)>(m_ole32, "CoCreateInstance");
-    if (initialize == nullptr || create == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)))
-        return;
-    m_com = true;
-    if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-            reinterpret_cast<void **>(&m_annotations))))
-        return;
+    m_names = std::make_unique<ControlNames>();
     for (const app::SelectionSpec &row : app::kSelectionControls)
         if (!row.accessibleName.empty())
-            m_annotations->SetHwndPropStr(control(row.id), DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                wide(row.accessibleName).c_str());
+            m_names->name(control(row.id), row.accessibleName);
 }
 
 void SelectionWindow::makeFont()
 {
     HFONT font = checked(createDialogFont(m_dpi), "CreateFontW");
-    HDC dc = GetDC(m_window);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    TEXTMETRICW metrics {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(m_window, dc);
-    m_lineHeight = int(metrics.tmHeight);
+    m_lineHeight = lineHeightOf(m_window, font);
     DeleteObject(std::exchange(m_font, font));
 }
 
@@ -304,27 +254,8 @@ LRESULT CALLBACK SelectionWindow::windowProc(HWND window, UINT message, WPARAM w
     auto *self = reinterpret_cast<SelectionWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr)
         return DefDlgProcW(window, message, wParam, lParam);
-    return self->guarded(window, [&] { return self->handleMessage(window, message, wParam, lParam); });
-}
-
-// No exception may unwind through the system's frames: as in the calculator window, it is told
-// once and the program ends with a failure status.
-template <typename Handle> LRESULT SelectionWindow::guarded(HWND window, const Handle &handle)
-{
-    try {
-        return handle();
-    } catch (const std::exception &failure) {
-        if (!std::exchange(m_failed, true)) {
-            tellFailure(failure.what());
-            PostQuitMessage(kFailed);
-        }
-    } catch (...) {
-        if (!std::exchange(m_failed, true)) {
-            tellFailure("unknown exception");
-            PostQuitMessage(kFailed);
-        }
-    }
-    return DefDlgProcW(window, WM_NULL, 0, 0);
+    return guarded(
+        window, self->m_failed, [&] { return self->handleMessage(window, message, wParam, lParam); });
 }
 
 LRESULT SelectionWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -347,11 +278,10 @@ LRESULT SelectionWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         return 0;
     }
     case WM_DESTROY:
-        if (m_annotations != nullptr)
+        if (m_names != nullptr)
             for (const app::SelectionSpec &row : app::kSelectionControls)
                 if (!row.accessibleName.empty())
-                    m_annotations->ClearHwndProps(
-                        control(row.id), DWORD(OBJID_CLIENT), CHILDID_SELF, &PROPID_ACC_NAME, 1);
+                    m_names->clear(control(row.id));
         break;
     case WM_NCDESTROY:
         m_window = nullptr;

@@ -2,13 +2,14 @@
 
 #include "app/form1.h"
 #include "app/selection.h"
+#include "app/win32/system.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
 
-struct IAccPropServices;
 struct tagLVDISPINFOW;
 
 // The rope selection window on the Win32 API: a window of a dialog's class owned by the
@@ -35,7 +36,6 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    template <typename Handle> LRESULT guarded(HWND window, const Handle &handle);
 
     void buildControls(HINSTANCE instance);
     void nameControls();
@@ -75,9 +75,7 @@ private:
     // The cells the list last showed, by row from its top row, which was m_shownTop.
     std::vector<std::array<std::string, app::listing::kColumnCount>> m_shown;
     int m_shownTop = -1;
-    IAccPropServices *m_annotations = nullptr;
-    HMODULE m_ole32 = nullptr; // COM, for the annotation service
-    bool m_com = false; // joined COM
+    std::unique_ptr<ControlNames> m_names;
     int m_writing = 0; // the window's own writes under way, whose notifications are no input
     bool m_failed = false;
 };

@@ -5,12 +5,10 @@
 #include "app/win32/dialog_font.h"
 #include "app/win32/resource.h"
 #include "app/win32/selection_window.h"
+#include "app/win32/system.h"
 #include "app/win32/win_text.h"
 
 #include <algorithm>
-#include <initguid.h>
-#include <oleacc.h>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <windowsx.h>
@@ -53,50 +51,18 @@ std::vector<const app::ControlSpec *> creationOrder()
     return order;
 }
 
-// A function of a library loaded at run time.
-template <typename Function> Function procedure(HMODULE library, const char *name)
-{
-    // Through a function type without parameters, which any function pointer converts to and from.
-    return library == nullptr
-        ? nullptr
-        : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
 void enable(HWND control, bool enabled)
 {
     EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
-// A system call that gave nothing back: what was called, and the system's error number.
-template <typename T> T checked(T made, const char *call)
-{
-    if (made == T {})
-        throw std::runtime_error(std::string(call) + " failed, error " + std::to_string(GetLastError()));
-    return made;
-}
-
-std::wstring textOf(HWND control)
-{
-    std::wstring text(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(control, text.data(), int(text.size()))));
-    return text;
-}
-
 // The window's client area is the design's at a DPI, and its frame whatever that takes.
 SIZE windowSize(UINT dpi)
 {
-    RECT frame { 0, 0, app::pixels(app::kClientWidth, int(dpi)), app::pixels(app::kClientHeight, int(dpi)) };
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
-    return { frame.right - frame.left, frame.bottom - frame.top };
+    return frameSize(app::kClientWidth, app::kClientHeight, kWindowStyle, kWindowExStyle, dpi);
 }
 
 } // namespace
-
-void tellFailure(const char *what)
-{
-    const std::wstring text = L"程序出错，无法继续运行：\n" + wide(what);
-    MessageBoxW(nullptr, text.c_str(), wide(app::kWindowCaption).c_str(), MB_OK | MB_ICONERROR);
-}
 
 Window::Window(HINSTANCE instance)
     : m_form(*this)
@@ -151,12 +117,6 @@ Window::Window(HINSTANCE instance)
 Window::~Window()
 {
     m_selection.reset();
-    if (m_annotations != nullptr)
-        m_annotations->Release();
-    if (const auto uninitialize = procedure<decltype(&CoUninitialize)>(m_ole32, "CoUninitialize"); m_com)
-        uninitialize();
-    if (m_ole32 != nullptr)
-        FreeLibrary(m_ole32);
     if (m_window != nullptr)
         DestroyWindow(m_window);
     DestroyWindow(m_owner);
@@ -234,32 +194,16 @@ void Window::buildControls(HINSTANCE instance)
 // system offers no annotation service, the labels before the inputs still name them.
 void Window::nameControls()
 {
-    // COM is loaded here, not linked, so that starting the program does not wait for it.
-    m_ole32 = LoadLibraryW(L"ole32.dll");
-    const auto initialize = procedure<decltype(&CoInitializeEx)>(m_ole32, "CoInitializeEx");
-    const auto create = procedure<decltype(&CoCreateInstance)>(m_ole32, "CoCreateInstance");
-    if (initialize == nullptr || create == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)))
-        return;
-    m_com = true;
-    if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-            reinterpret_cast<void **>(&m_annotations))))
-        return;
+    m_names = std::make_unique<ControlNames>();
     for (const app::NamedBy &row : app::kNamedBy)
-        m_annotations->SetHwndPropStr(control(row.control), DWORD(OBJID_CLIENT), CHILDID_SELF,
-            PROPID_ACC_NAME, wide(app::accessibleName(row)).c_str());
+        m_names->name(control(row.control), app::accessibleName(row));
 }
 
 // The dialog font at the window's DPI, and the height of one of its lines; the font it replaces.
 HFONT Window::makeFont()
 {
     HFONT font = checked(createDialogFont(m_dpi), "CreateFontW");
-    HDC dc = GetDC(m_window);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    TEXTMETRICW metrics {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(m_window, dc);
-    m_lineHeight = int(metrics.tmHeight);
+    m_lineHeight = lineHeightOf(m_window, font);
     return std::exchange(m_font, font);
 }
 
@@ -320,30 +264,8 @@ LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LP
     auto *self = reinterpret_cast<Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr)
         return DefDlgProcW(window, message, wParam, lParam);
-    return self->guarded(window, [&] { return self->handleMessage(window, message, wParam, lParam); });
-}
-
-// No exception may unwind through the system's frames: one that reaches a window procedure is
-// told to the user, and the program ends with a failure status.
-template <typename Handle> LRESULT Window::guarded(HWND window, const Handle &handle)
-{
-    try {
-        return handle();
-    } catch (const std::exception &failure) {
-        fail(failure.what());
-    } catch (...) {
-        fail("unknown exception");
-    }
-    return DefDlgProcW(window, WM_NULL, 0, 0);
-}
-
-// Told once: what follows a failure may fail again.
-void Window::fail(const char *what)
-{
-    if (std::exchange(m_failed, true))
-        return;
-    tellFailure(what);
-    PostQuitMessage(kFailed);
+    return guarded(
+        window, self->m_failed, [&] { return self->handleMessage(window, message, wParam, lParam); });
 }
 
 // A radio button that takes the focus by Tab tells its parent it was clicked; here only a click,
@@ -353,7 +275,7 @@ LRESULT CALLBACK Window::optionProc(HWND button, UINT message, WPARAM wParam, LP
     Window &window = *reinterpret_cast<Window *>(GetWindowLongPtrW(GetParent(button), GWLP_USERDATA));
     if (message != WM_SETFOCUS)
         return CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
-    return window.guarded(button, [&] {
+    return guarded(button, window.m_failed, [&] {
         window.m_focusing = true;
         const LRESULT result = CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
         window.m_focusing = false;
@@ -403,10 +325,9 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     case WM_DESTROY:
-        if (m_annotations != nullptr)
+        if (m_names != nullptr)
             for (const app::NamedBy &row : app::kNamedBy)
-                m_annotations->ClearHwndProps(
-                    control(row.control), DWORD(OBJID_CLIENT), CHILDID_SELF, &PROPID_ACC_NAME, 1);
+                m_names->clear(control(row.control));
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:

@@ -2,6 +2,7 @@
 
 #include "app/control_table.h"
 #include "app/form1.h"
+#include "app/win32/system.h"
 
 #include <array>
 #include <map>
@@ -10,8 +11,6 @@
 #include <tuple>
 #include <vector>
 #include <windows.h>
-
-struct IAccPropServices;
 
 // The calculator window on the Win32 API: the system's standard controls built from the control
 // table, each with its fixed ID (control_ids.h), showing the state the window's model holds and
@@ -24,12 +23,6 @@ class SelectionWindow;
 // The command of the context menu's and the system menu's item that opens the selection window:
 // an ID of our own in the system menu is below 0xF000, and its low four bits are the system's.
 constexpr UINT kSelectionCommand = 0x0010;
-
-// The exit status of a program that could not go on.
-constexpr int kFailed = 1;
-
-// Tells the user, in a message box, why the program cannot go on.
-void tellFailure(const char *what);
 
 class Window final : private app::View {
 public:
@@ -46,8 +39,6 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    template <typename Handle> LRESULT guarded(HWND window, const Handle &handle);
-    void fail(const char *what);
 
     void buildControls(HINSTANCE instance);
     void nameControls();
@@ -89,9 +80,7 @@ private:
         DWORD selection = 0;
     } m_opened;
     std::map<std::tuple<int, int, int>, HBRUSH> m_brushes; // a result box's colours
-    IAccPropServices *m_annotations = nullptr;
-    HMODULE m_ole32 = nullptr; // COM, for the annotation service
-    bool m_com = false; // joined COM
+    std::unique_ptr<ControlNames> m_names; // made once the window is up
     int m_writing = 0; // the model's writes under way, whose notifications are no input
     WNDPROC m_buttonProc = nullptr; // the system's, under optionProc
     bool m_focusing = false; // an option button taking the focus, which is no click

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <windows.h>
+
+struct IAccPropServices;
+
+// What both windows ask of the system in the same way: calls that must not fail, a control's
+// text, a window's size for its client area, the font's line, the names a screen reader reads,
+// and the edge no exception may cross.
+namespace winview {
+
+// The exit status of a program that could not go on.
+constexpr int kFailed = 1;
+
+// Tells the user, in a message box, why the program cannot go on.
+void tellFailure(const char *what);
+
+// A system call that gave nothing back fails loudly: what was called, and the system's error number.
+[[noreturn]] void throwFailure(const char *call);
+template <typename T> T checked(T made, const char *call)
+{
+    if (made == T {})
+        throwFailure(call);
+    return made;
+}
+
+std::wstring textOf(HWND control);
+
+// The window's size for a client area of the design's size in twips at a DPI, with its frame.
+SIZE frameSize(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi);
+
+// The height of one line of the font as the window draws it, in pixels.
+int lineHeightOf(HWND window, HFONT font);
+
+// No exception may unwind through the system's frames: one that reaches a window procedure is
+// told to the user once (what follows a failure may fail again), and the program ends with a
+// failure status.
+template <typename Handle> LRESULT guarded(HWND window, bool &failed, const Handle &handle)
+{
+    const auto fail = [&failed](const char *what) {
+        if (std::exchange(failed, true))
+            return;
+        tellFailure(what);
+        PostQuitMessage(kFailed);
+    };
+    try {
+        return handle();
+    } catch (const std::exception &failure) {
+        fail(failure.what());
+    } catch (...) {
+        fail("unknown exception");
+    }
+    return DefDlgProcW(window, WM_NULL, 0, 0);
+}
+
+// What a screen reader announces for controls without a caption of their own, through the
+// system's annotation service. COM is loaded here, not linked, so that starting the program does
+// not wait for it; where the system offers no service, nothing is named.
+class ControlNames {
+public:
+    ControlNames();
+    ~ControlNames();
+    ControlNames(const ControlNames &) = delete;
+    ControlNames &operator=(const ControlNames &) = delete;
+
+    void name(HWND control, std::string_view name);
+    void clear(HWND control);
+
+private:
+    HMODULE m_ole32 = nullptr;
+    bool m_com = false; // joined COM
+    IAccPropServices *m_annotations = nullptr;
+};
+
+} // namespace winview
