@@ -26,14 +26,9 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items the dropped-down purpose list shows at once
 
-const app::SelectionSpec &spec(std::string_view name)
-{
-    return app::selectionSpec(name);
-}
-
 int idOf(std::string_view name)
 {
-    return spec(name).id;
+    return app::selectionSpec(name).id;
 }
 
 bool isChecked(HWND button)
