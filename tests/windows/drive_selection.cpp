@@ -136,12 +136,20 @@ std::string clipboardText()
 void rightClickAt(POINT at)
 {
     moveTo(at);
-    INPUT input {};
-    input.type = INPUT_MOUSE;
-    for (DWORD flags : { MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP }) {
-        input.mi.dwFlags = flags;
-        send(input);
-    }
+    mouseButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+// Opened from the system menu by the keyboard.
+HWND openBySystemMenu(const Calculator &c)
+{
+    click(c.item(app::label(16)));
+    press(VK_SPACE, VK_MENU);
+    eventually(menuOpen);
+    press(VK_UP);
+    press(VK_RETURN);
+    HWND selection = nullptr;
+    eventually([&] { return (selection = selectionOf(c)) != nullptr; });
+    return selection;
 }
 
 // Every way to the menu item opens the window, hidden before; it is the same window each time.
@@ -180,14 +188,7 @@ void opening(const Calculator &c)
                 press(VK_DOWN);
                 press(VK_RETURN);
             } },
-        { "Alt+Space, the system menu's last item",
-            [](const Calculator &c) {
-                click(c.item(app::label(16)));
-                press(VK_SPACE, VK_MENU);
-                eventually(menuOpen);
-                press(VK_UP);
-                press(VK_RETURN);
-            } },
+        { "Alt+Space, the system menu's last item", [](const Calculator &c) { openBySystemMenu(c); } },
     };
     HWND first = nullptr;
     for (const Way &way : ways) {
@@ -451,19 +452,6 @@ void doubleClick(const Calculator &c, HWND selection, app::Selection &model)
     if (!shown)
         std::printf("  the result box shows \"%s\" where \"%s\" was due\n",
             c.text(resultBoxOf(first)).c_str(), factor.c_str());
-}
-
-// Opened from the system menu by the keyboard.
-HWND openBySystemMenu(const Calculator &c)
-{
-    click(c.item(app::label(16)));
-    press(VK_SPACE, VK_MENU);
-    eventually(menuOpen);
-    press(VK_UP);
-    press(VK_RETURN);
-    HWND selection = nullptr;
-    eventually([&] { return (selection = selectionOf(c)) != nullptr; });
-    return selection;
 }
 
 // At the screen's DPI: the window opens at it, and its boxes, buttons and the list stand where the

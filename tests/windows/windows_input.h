@@ -174,6 +174,17 @@ inline void moveTo(POINT at)
     Sleep(50);
 }
 
+// A mouse button pressed and released where the pointer is.
+inline void mouseButton(DWORD down, DWORD up)
+{
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    for (DWORD flags : { down, up }) {
+        input.mi.dwFlags = flags;
+        send(input);
+    }
+}
+
 // A click where the last one was, within the double-click time, would be a double-click: a
 // second click of its own waits that time out, as a person's would.
 inline void clickAt(POINT at)
@@ -185,12 +196,7 @@ inline void clickAt(POINT at)
         && std::abs(at.y - last.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2 && since <= GetDoubleClickTime())
         Sleep(GetDoubleClickTime() - since + 20);
     moveTo(at);
-    INPUT input {};
-    input.type = INPUT_MOUSE;
-    for (DWORD flags : { MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP }) {
-        input.mi.dwFlags = flags;
-        send(input);
-    }
+    mouseButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     last = at;
     lastTime = GetTickCount();
     Sleep(20);
