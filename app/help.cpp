@@ -66,12 +66,7 @@ std::vector<Paragraph> paragraphs(std::string_view markdown)
             open = false;
             continue;
         }
-        if (open) {
-            blocks.back().text += ' ';
-            blocks.back().text += withoutStrong(line);
-            continue;
-        }
-        Paragraph block { Block::Paragraph, {} };
+        Paragraph block { Block::Paragraph, withoutStrong(line) };
         if (line.starts_with("# "))
             block = { Block::Title, withoutStrong(withoutPrefix(line, "# ")) };
         else if (line.starts_with("## "))
@@ -79,9 +74,12 @@ std::vector<Paragraph> paragraphs(std::string_view markdown)
         else if (line.starts_with("- "))
             block = { Block::Bullet, "• " + withoutStrong(withoutPrefix(line, "- ")) };
         else if (numberLength(line) > 0)
-            block = { Block::Numbered, withoutStrong(line) };
-        else
-            block = { Block::Paragraph, withoutStrong(line) };
+            block = { Block::Numbered, block.text };
+        else if (open) {
+            // A paragraph's wrapped line; headings and list items start blocks of their own.
+            blocks.back().text += ' ' + block.text;
+            continue;
+        }
         open = block.block == Block::Paragraph;
         blocks.push_back(std::move(block));
     }

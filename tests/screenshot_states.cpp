@@ -117,5 +117,12 @@ int main(int argc, char *argv[])
         list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
     if (list->currentIndex().row() != 0 || !save(*selection, folder, QStringLiteral("selection-linux")))
         return 1;
+
+    // The guide, by F1 in the calculator.
+    QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("Option1")), Qt::Key_F1);
+    auto *guide = window.findChild<QWidget *>(QStringLiteral("Guide"));
+    if (guide == nullptr || !QTest::qWaitForWindowExposed(guide)
+        || !save(*guide, folder, QStringLiteral("guide-linux")))
+        return 1;
     return 0;
 }

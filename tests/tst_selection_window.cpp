@@ -2,6 +2,7 @@
 // typed and picked, the list and the line under it as the selection model gives them, a rope
 // taken over into the calculator, sorting, copying, the keyboard, and closing with the owner.
 
+#include "app/help.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/twips.h"
 #include "app/selection.h"
@@ -160,7 +161,7 @@ private slots:
         QCOMPARE(menuShown(), opens);
         if (opens) {
             const QList<QAction *> items = menu()->actions();
-            QCOMPARE(items.size(), 1);
+            QCOMPARE(items.size(), qsizetype(app::kMenuItems.size()));
             QCOMPARE(items.first()->text(), QStringLiteral("选择钢丝绳…"));
         }
         QApplication::closeAllWindows(); // the editing menu of a box, if any

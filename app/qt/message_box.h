@@ -9,4 +9,7 @@ namespace qtview {
 // button, no icon and the application's title. Returns when the user has closed it.
 void showMessage(QWidget *parent, const QString &text);
 
+// The About box: the program's name, version and licence; OK closes it.
+void showAbout(QWidget *parent);
+
 } // namespace qtview

@@ -1,7 +1,9 @@
 #include "app/qt/window.h"
 
 #include "app/control_table.h"
+#include "app/help.h"
 #include "app/presentation.h"
+#include "app/qt/guide_window.h"
 #include "app/qt/message_box.h"
 #include "app/qt/option_button.h"
 #include "app/qt/pick_list.h"
@@ -76,6 +78,13 @@ Window::Window(QWidget *parent)
     fillLists();
     nameControls();
     connectInputs();
+    const app::MenuItem &guide = app::menuItem(app::Command::Guide);
+    m_guideAction = new QAction(qtText(guide.caption), this);
+    m_guideAction->setObjectName(qtText(guide.name));
+    m_guideAction->setShortcut(QKeySequence(Qt::Key_F1));
+    m_guideAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_guideAction);
+    connect(m_guideAction, &QAction::triggered, this, &Window::openGuide);
 }
 
 QWidget *Window::widget(Ref ref)
@@ -314,9 +323,18 @@ void Window::openMenu(const QPoint &globalPos)
     if (m_menu == nullptr) {
         m_menu = new QMenu(this);
         m_menu->setObjectName(QStringLiteral("contextMenu"));
-        QAction *select = m_menu->addAction(qtText(app::kSelectionMenuItem));
-        select->setObjectName(QStringLiteral("selectRopesAction"));
-        connect(select, &QAction::triggered, this, &Window::openSelection);
+        for (const app::MenuItem &item : app::kMenuItems) {
+            if (item.command == app::Command::Guide) {
+                m_menu->addAction(m_guideAction);
+                continue;
+            }
+            QAction *action = m_menu->addAction(qtText(item.caption));
+            action->setObjectName(qtText(item.name));
+            if (item.command == app::Command::SelectRopes)
+                connect(action, &QAction::triggered, this, &Window::openSelection);
+            else
+                connect(action, &QAction::triggered, this, [this] { showAbout(this); });
+        }
     }
     // A platform that makes the Menu key a context-menu event as well opens the menu only once.
     if (!m_menu->isVisible())
@@ -325,11 +343,22 @@ void Window::openMenu(const QPoint &globalPos)
 
 void Window::openSelection()
 {
-    if (m_selection == nullptr)
+    if (m_selection == nullptr) {
         m_selection = new SelectionWindow(m_form, *this);
+        m_selection->addAction(m_guideAction);
+    }
     m_selection->show();
     m_selection->raise();
     m_selection->activateWindow();
+}
+
+void Window::openGuide()
+{
+    if (m_guide == nullptr)
+        m_guide = new GuideWindow(*this);
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
 }
 
 void Window::showMessage(std::string_view text)

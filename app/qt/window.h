@@ -8,6 +8,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QAction;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -18,6 +19,7 @@ class QRadioButton;
 // reporting to it only what the user does (window.cpp says which signal counts as which input).
 namespace qtview {
 
+class GuideWindow;
 class SelectionWindow;
 
 class Window : public QWidget, private app::View {
@@ -39,6 +41,7 @@ protected:
 private:
     void openMenu(const QPoint &globalPos);
     void openSelection();
+    void openGuide();
     void buildControls();
     void fillLists();
     void nameControls();
@@ -61,7 +64,9 @@ private:
     Controls<app::Kind::Text, QLineEdit> m_texts {};
     Controls<app::Kind::Command, QPushButton> m_commands {};
     QMenu *m_menu = nullptr;
+    QAction *m_guideAction = nullptr; // F1 here and in the selection window, and the menu's item
     SelectionWindow *m_selection = nullptr; // made when first opened
+    GuideWindow *m_guide = nullptr; // the same
 };
 
 } // namespace qtview
