@@ -31,6 +31,9 @@ grep -qx 'Exec=ropecalc' "${desktop_files[0]}" || fail "desktop entry does not s
 icon=$(sed -n 's/^Icon=//p' "${desktop_files[0]}")
 [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon"
 
+# The guide where the manual page and the README say, as the program shows it.
+cmp -s "$share/doc/ropecalc/guide.md" docs/guide.md || fail "no guide in usr/share/doc/ropecalc"
+
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() {
     [ "$(od -An -tx1 -N8 "$1" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$1 is not a PNG"
