@@ -89,7 +89,7 @@ int wmain(int argc, wchar_t **argv)
     winview::Window window(GetModuleHandleW(nullptr));
     ShowWindow(window.handle(), SW_SHOW);
     idle(window);
-    PostMessageW(window.handle(), WM_SYSCOMMAND, winview::kSelectionCommand, 0);
+    PostMessageW(window.handle(), WM_SYSCOMMAND, app::menuItem(app::Command::SelectRopes).id, 0);
     HWND selection = nullptr;
     pump(
         window, [&] { return (selection = FindWindowW(L"ropecalc.Selection", nullptr)) != nullptr; }, 5000);

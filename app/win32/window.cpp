@@ -3,12 +3,14 @@
 #include "app/presentation.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/dialog_font.h"
+#include "app/win32/guide_window.h"
 #include "app/win32/resource.h"
 #include "app/win32/selection_window.h"
 #include "app/win32/system.h"
 #include "app/win32/win_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <windowsx.h>
@@ -24,7 +26,7 @@ constexpr const wchar_t *kClassName = L"ropecalc.Form1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed border, close box only
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items a dropped-down list shows at once
-// Posted at start, to name the controls for screen readers and add the system menu's item.
+// Posted at start, to name the controls for screen readers and add the system menu's items.
 constexpr UINT kNameControls = WM_APP;
 
 // The order the controls are made in, which is their z-order: the controls that take the focus
@@ -54,6 +56,20 @@ std::vector<const app::ControlSpec *> creationOrder()
 void enable(HWND control, bool enabled)
 {
     EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+// The items of the context menu and the system menu; F1 opens the guide from anywhere as well.
+void appendMenuItems(HMENU menu)
+{
+    for (const app::MenuItem &item : app::kMenuItems)
+        AppendMenuW(menu, MF_STRING, item.id,
+            (wide(item.caption) + (item.command == app::Command::Guide ? L"\tF1" : L"")).c_str());
+}
+
+std::optional<app::Command> commandOf(UINT id)
+{
+    const auto *const found = std::ranges::find(app::kMenuItems, id, &app::MenuItem::id);
+    return found == app::kMenuItems.end() ? std::nullopt : std::optional(found->command);
 }
 
 // The window's client area is the design's at a DPI, and its frame whatever that takes.
@@ -116,6 +132,7 @@ Window::Window(HINSTANCE instance)
 
 Window::~Window()
 {
+    m_guide.reset();
     m_selection.reset();
     if (m_window != nullptr)
         DestroyWindow(m_window);
@@ -298,10 +315,12 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         contextMenu(reinterpret_cast<HWND>(wParam), lParam);
         return 0;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != kSelectionCommand)
-            break;
-        openSelection();
-        return 0;
+        // The low four bits of a system command are the system's own.
+        if (const std::optional<app::Command> chosen = commandOf(UINT(wParam & 0xFFF0))) {
+            perform(*chosen);
+            return 0;
+        }
+        break;
     case WM_SETFOCUS:
         // The window opens with no control focused; the dialog procedure would focus the first.
         return 0;
@@ -310,11 +329,11 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         return DefWindowProcW(window, message, wParam, lParam);
     case kNameControls: {
         nameControls();
-        // The system menu's item is added once the window is up as well, so that the window shows
-        // without waiting for the copy of the system menu it makes.
+        // The system menu's items are added once the window is up as well, so that the window
+        // shows without waiting for the copy of the system menu it makes.
         HMENU system = GetSystemMenu(m_window, FALSE);
         AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(system, MF_STRING, kSelectionCommand, wide(app::kSelectionMenuItem).c_str());
+        appendMenuItems(system);
         return 0;
     }
     case WM_DPICHANGED: {
@@ -415,6 +434,13 @@ void Window::listCommand(int n, int code)
 
 bool Window::translate(MSG &message)
 {
+    // F1 opens the guide from whichever window and control has the focus, and reaches no control.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
+        openGuide();
+        return true;
+    }
+    if (m_guide != nullptr && m_guide->translate(message))
+        return true;
     if (m_selection != nullptr && m_selection->translate(message))
         return true;
     if (message.message == WM_KEYDOWN && moveWithinGroup(message.hwnd, message.wParam))
@@ -442,12 +468,29 @@ void Window::contextMenu(HWND clicked, LPARAM where)
     if (clicked != m_window && ref && (ref->kind == Kind::Text || ref->kind == Kind::Combo))
         return;
     HMENU menu = checked(CreatePopupMenu(), "CreatePopupMenu");
-    AppendMenuW(menu, MF_STRING, kSelectionCommand, wide(app::kSelectionMenuItem).c_str());
+    appendMenuItems(menu);
     const UINT chosen = UINT(TrackPopupMenu(menu,
         TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, m_window, nullptr));
     DestroyMenu(menu);
-    if (chosen == kSelectionCommand)
+    if (const std::optional<app::Command> command = commandOf(chosen))
+        perform(*command);
+}
+
+void Window::perform(app::Command command)
+{
+    switch (command) {
+    case app::Command::SelectRopes:
         openSelection();
+        return;
+    case app::Command::Guide:
+        openGuide();
+        return;
+    case app::Command::About:
+        // The system's message box, which disables the window while it is open: no input
+        // reaches the model meanwhile.
+        MessageBoxW(m_window, wide(app::aboutText()).c_str(), wide(app::kAboutCaption).c_str(), MB_OK);
+        return;
+    }
 }
 
 // Made when first asked for, so that the calculator starts as before; shown as it was left.
@@ -456,6 +499,14 @@ void Window::openSelection()
     if (m_selection == nullptr)
         m_selection = std::make_unique<SelectionWindow>(m_instance, m_window, m_form);
     m_selection->open();
+}
+
+// Made when first asked for, with the whole guide in it; shown as it was left.
+void Window::openGuide()
+{
+    if (m_guide == nullptr)
+        m_guide = std::make_unique<GuideWindow>(m_instance, m_window);
+    m_guide->open();
 }
 
 // The arrow keys on an option button select the next enabled button of its frame, round.

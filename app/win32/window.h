@@ -2,6 +2,7 @@
 
 #include "app/control_table.h"
 #include "app/form1.h"
+#include "app/help.h"
 #include "app/win32/system.h"
 
 #include <array>
@@ -18,11 +19,8 @@
 // input). Laid out in twips, turned into pixels at the window's DPI, and again when it changes.
 namespace winview {
 
+class GuideWindow;
 class SelectionWindow;
-
-// The command of the context menu's and the system menu's item that opens the selection window:
-// an ID of our own in the system menu is below 0xF000, and its low four bits are the system's.
-constexpr UINT kSelectionCommand = 0x0010;
 
 class Window final : private app::View {
 public:
@@ -53,7 +51,9 @@ private:
     void listCommand(int n, int code);
     bool moveWithinGroup(HWND focused, WPARAM key);
     void contextMenu(HWND clicked, LPARAM where);
+    void perform(app::Command command);
     void openSelection();
+    void openGuide();
     HBRUSH boxColour(HWND box, HDC dc);
 
     void stateChanged(app::Ref changed) override;
@@ -86,6 +86,7 @@ private:
     bool m_focusing = false; // an option button taking the focus, which is no click
     bool m_failed = false; // told the user the window cannot go on
     std::unique_ptr<SelectionWindow> m_selection; // made when first opened
+    std::unique_ptr<GuideWindow> m_guide; // made when first opened
 };
 
 } // namespace winview

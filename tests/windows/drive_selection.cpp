@@ -2,10 +2,11 @@
 // shows to the model fed the same inputs in this process: every way of opening it, the job typed
 // and picked, the first row and the status line, a header click, the copy button, Enter on the
 // list taking the row over into the calculator, and nothing taken over under the calculator's
-// message box.
+// message box. Then the guide and the About box, opened by F1 and the menus.
 // Usage: drive_selection ropecalc.exe [picture]
 //   (picture: only the job of the README's picture, then waits until the program ends)
 
+#include "app/help.h"
 #include "app/presentation.h"
 #include "app/selection.h"
 #include "app/win32/control_ids.h"
@@ -41,19 +42,24 @@ int idOf(std::string_view name)
     return app::selectionSpec(name).id;
 }
 
-// The selection window of the calculator's process, if one is shown.
-HWND selectionOf(const Calculator &c)
+// The window of this class of the calculator's process, if one is shown.
+HWND shownOf(const Calculator &c, const wchar_t *className)
 {
     DWORD calculator = 0;
     GetWindowThreadProcessId(c.window(), &calculator);
     HWND found = nullptr;
-    while ((found = FindWindowExW(nullptr, found, L"ropecalc.Selection", nullptr)) != nullptr) {
+    while ((found = FindWindowExW(nullptr, found, className, nullptr)) != nullptr) {
         DWORD process = 0;
         GetWindowThreadProcessId(found, &process);
         if (process == calculator && IsWindowVisible(found) != FALSE)
             return found;
     }
     return nullptr;
+}
+
+HWND selectionOf(const Calculator &c)
+{
+    return shownOf(c, L"ropecalc.Selection");
 }
 
 // The popup menu that is open, if one is.
@@ -139,14 +145,22 @@ void rightClickAt(POINT at)
     mouseButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
-// Opened from the system menu by the keyboard.
-HWND openBySystemMenu(const Calculator &c)
+// An item of the system menu by the keyboard: the calculator's items are its last ones.
+void systemMenuItem(const Calculator &c, app::Command command)
 {
     click(c.item(app::label(16)));
     press(VK_SPACE, VK_MENU);
     eventually(menuOpen);
-    press(VK_UP);
+    const auto *const item = &app::menuItem(command);
+    for (auto up = app::kMenuItems.end() - item; up > 0; --up)
+        press(VK_UP);
     press(VK_RETURN);
+}
+
+// Opened from the system menu by the keyboard.
+HWND openBySystemMenu(const Calculator &c)
+{
+    systemMenuItem(c, app::Command::SelectRopes);
     HWND selection = nullptr;
     eventually([&] { return (selection = selectionOf(c)) != nullptr; });
     return selection;
@@ -176,7 +190,11 @@ void opening(const Calculator &c)
                 rightClickAt({ frame.left + 3, (frame.top + frame.bottom) / 2 });
                 eventually(menuOpen);
                 Sleep(100); // placed where it opens
-                clickAt(middleOf(openMenu())); // its one item
+                RECT menu {};
+                GetWindowRect(openMenu(), &menu);
+                // The first of the menu's items, which are as high as each other.
+                clickAt({ (menu.left + menu.right) / 2,
+                    menu.top + (menu.bottom - menu.top) / int(2 * app::kMenuItems.size()) });
             } },
         { "Shift+F10 on a focused option button",
             [](const Calculator &c) {
@@ -188,7 +206,7 @@ void opening(const Calculator &c)
                 press(VK_DOWN);
                 press(VK_RETURN);
             } },
-        { "Alt+Space, the system menu's last item", [](const Calculator &c) { openBySystemMenu(c); } },
+        { "Alt+Space, the system menu's item", [](const Calculator &c) { openBySystemMenu(c); } },
     };
     HWND first = nullptr;
     for (const Way &way : ways) {
@@ -454,6 +472,138 @@ void doubleClick(const Calculator &c, HWND selection, app::Selection &model)
             c.text(resultBoxOf(first)).c_str(), factor.c_str());
 }
 
+HWND guideOf(const Calculator &c)
+{
+    return shownOf(c, L"ropecalc.Guide");
+}
+
+// What the calculator's boxes, lists and option buttons show.
+std::vector<std::string> calculatorShows(const Calculator &c)
+{
+    std::vector<std::string> shown;
+    for (const app::ControlSpec &row : app::kControls) {
+        const Ref ref { row.kind, row.number };
+        if (row.kind == app::Kind::Text || row.kind == app::Kind::Combo)
+            shown.push_back(c.text(ref));
+        if (row.kind == app::Kind::Option)
+            shown.emplace_back(c.checked(row.number) ? "checked" : "");
+    }
+    return shown;
+}
+
+// The vertical distance from the page's first paragraph, the title, to its second, in pixels.
+int titleDepth(HWND page)
+{
+    const std::string text = Calculator::textOf(page);
+    const auto second = LRESULT(wide(text.substr(0, text.find('\r') + 1)).size());
+    const auto at = [page](LRESULT character) {
+        return int(short(HIWORD(SendMessageW(page, EM_POSFROMCHAR, WPARAM(character), 0))));
+    };
+    return at(second) - at(0);
+}
+
+// The guide window F1 opened from the calculator's load box: owned by the calculator, its caption
+// and size at its DPI, its page with its ID filling it, focused and read-only, holding the guide's
+// blocks each as a paragraph; the box took no key. Esc hides it.
+void guideByF1(const Calculator &c, int dpi)
+{
+    click(c.item(app::text(5)));
+    const std::string load = c.text(app::text(5));
+    press(VK_F1);
+    HWND guide = nullptr;
+    expect(
+        eventually([&] { return (guide = guideOf(c)) != nullptr; }), "F1 in the calculator opens the guide");
+    if (guide == nullptr)
+        return;
+    wchar_t caption[64] {};
+    GetWindowTextW(guide, caption, 64);
+    expect(utf8(caption) == app::kGuideCaption && GetWindow(guide, GW_OWNER) == c.window(),
+        "the guide window's caption, owned by the calculator window");
+    expect(c.text(app::text(5)) == load, "and F1 reached no box of the calculator");
+    HWND page = GetDlgItem(guide, app::kGuidePageId);
+    RECT client {};
+    RECT placed {};
+    GetClientRect(guide, &client);
+    GetWindowRect(page, &placed);
+    MapWindowPoints(nullptr, guide, reinterpret_cast<POINT *>(&placed), 2);
+    expect(int(GetDpiForWindow(guide)) == dpi && client.right == app::pixels(app::kGuideWidth, dpi)
+            && client.bottom == app::pixels(app::kGuideHeight, dpi),
+        "its client area is the design's at the screen's DPI");
+    expect(page != nullptr && eventually([&] { return c.focus() == page; })
+            && EqualRect(&placed, &client) != FALSE
+            && (GetWindowLongW(page, GWL_STYLE) & (ES_READONLY | WS_VSCROLL)) == (ES_READONLY | WS_VSCROLL),
+        "the page fills it, has the focus, scrolls and is read-only");
+    std::string expected;
+    for (const app::guide::Paragraph &block : app::guide::paragraphs(app::guide::markdown()))
+        expected += (expected.empty() ? "" : "\r") + block.text;
+    std::string text = Calculator::textOf(page);
+    std::erase(text, '\n');
+    expect(text == expected, "the page holds the guide's blocks, each a paragraph of its own");
+    if (text != expected)
+        std::printf("  %d characters where %d were due; it begins \"%.60s\"\n", int(text.size()),
+            int(expected.size()), text.c_str());
+    // The title of 16 pt and the 12 pt under it: 28 pt (37 pixels at 96 dpi, 56 at 144 under
+    // Wine), a few points either way for the line's height.
+    const int depth = titleDepth(page);
+    const bool scaled = depth >= 26 * dpi / 72 && depth <= 34 * dpi / 72;
+    expect(scaled, "the title's size is in points at the DPI");
+    if (!scaled)
+        std::printf("  the second paragraph is %d pixels under the title at %d dpi\n", depth, dpi);
+    type("x");
+    press(VK_RETURN);
+    settle();
+    std::string typed = Calculator::textOf(page);
+    std::erase(typed, '\n');
+    expect(typed == text, "typing into the page changes nothing");
+    press(VK_ESCAPE);
+    expect(eventually([&] { return guideOf(c) == nullptr; }), "Esc hides the guide window");
+}
+
+// F1 in the selection window and the context menu's item open the same guide window; closing
+// it hides it. The system menu's item shows the About box with the version and the licence,
+// which Enter closes, and the calculator shows what it showed before.
+void help(const Calculator &c, HWND selection)
+{
+    guideByF1(c, 96);
+    HWND load = GetDlgItem(selection, idOf("loadBox"));
+    click(load);
+    const std::string typed = Calculator::textOf(load);
+    press(VK_F1);
+    HWND guide = nullptr;
+    expect(eventually([&] { return (guide = guideOf(c)) != nullptr; }) && Calculator::textOf(load) == typed,
+        "F1 in the selection window's box opens the guide, and the box took no key");
+    PostMessageW(guide, WM_CLOSE, 0, 0);
+    expect(eventually([&] { return guideOf(c) == nullptr; }), "closing the guide window hides it");
+    click(c.item(app::label(16)));
+    rightClickAt(middleOf(c.item(app::label(16))));
+    eventually(menuOpen);
+    press(VK_DOWN);
+    press(VK_DOWN);
+    press(VK_RETURN);
+    expect(eventually([&] { return guideOf(c) == guide; }) && guide != nullptr,
+        "the context menu's 使用说明 opens the same guide window");
+    press(VK_ESCAPE);
+    eventually([&] { return guideOf(c) == nullptr; });
+
+    const std::vector<std::string> before = calculatorShows(c);
+    systemMenuItem(c, app::Command::About);
+    HWND box = nullptr;
+    expect(
+        eventually([&] { return (box = c.messageBox()) != nullptr; }), "the system menu's item opens a box");
+    wchar_t caption[64] {};
+    GetWindowTextW(box, caption, 64);
+    const std::string said = messageOf(box);
+    const std::string_view licence = app::licence();
+    expect(utf8(caption) == app::kAboutCaption && said.find("版本 " ROPECALC_VERSION) != std::string::npos
+            && said.find(licence.substr(0, licence.find('\n'))) != std::string::npos,
+        "the About box: its caption, the version and the licence");
+    if (said.find("版本 " ROPECALC_VERSION) == std::string::npos)
+        std::printf("  it says \"%s\"\n", said.c_str());
+    press(VK_RETURN);
+    expect(eventually([&] { return c.messageBox() == nullptr; }), "Enter closes it");
+    expect(calculatorShows(c) == before, "and the calculator shows what it showed before");
+}
+
 // At the screen's DPI: the window opens at it, and its boxes, buttons and the list stand where the
 // twips put them, and the columns are as wide.
 void layout(HWND selection, int dpi)
@@ -517,6 +667,8 @@ int wmain(int argc, wchar_t **argv)
         if (selection != nullptr) {
             startState(calculator, selection, model);
             layout(selection, _wtoi(argv[2]));
+            PostMessageW(selection, WM_CLOSE, 0, 0); // off the calculator's boxes
+            guideByF1(calculator, _wtoi(argv[2]));
         }
         std::printf("%d passed, %d failed\n", passes, failures);
         return failures == 0 ? 0 : 1;
@@ -537,6 +689,7 @@ int wmain(int argc, wchar_t **argv)
     sortByHeader(selection, model);
     takeOver(calculator, selection, model);
     doubleClick(calculator, selection, model);
+    help(calculator, selection);
     PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
     expect(calculator.exitCode() == 0, "closing the calculator closes both windows and ends the program");
     std::printf("%d passed, %d failed\n", passes, failures);

@@ -1,0 +1,225 @@
+#include "app/win32/guide_window.h"
+
+#include "app/help.h"
+#include "app/presentation.h"
+#include "app/win32/resource.h"
+#include "app/win32/system.h"
+#include "app/win32/win_text.h"
+
+#include <richedit.h>
+#include <string>
+#include <vector>
+
+namespace winview {
+
+namespace {
+
+using app::guide::Block;
+
+constexpr const wchar_t *kClassName = L"ropecalc.Guide";
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW; // resizable: the page wraps to its width
+constexpr DWORD kWindowExStyle = 0;
+constexpr LONG kTwipsPerPoint = 20;
+constexpr int kMarginTwips = 120; // between the page's border and its text, left and right
+
+// How a block of the guide looks, in twips, which the page turns into pixels itself.
+struct BlockStyle {
+    LONG height; // of the characters
+    bool bold;
+    LONG indent; // of the first line
+    LONG hanging; // of the lines after it, from the first: a list item's text under its text
+    LONG spaceAfter;
+};
+
+BlockStyle styleOf(Block block)
+{
+    constexpr LONG kText = 21 * kTwipsPerPoint / 2; // 10.5 pt
+    constexpr LONG kSpace = 6 * kTwipsPerPoint;
+    switch (block) {
+    case Block::Title:
+        return { 16 * kTwipsPerPoint, true, 0, 0, 2 * kSpace };
+    case Block::Heading:
+        return { 12 * kTwipsPerPoint, true, 0, 0, kSpace };
+    case Block::Bullet:
+    case Block::Numbered:
+        // Indented by two ideographs; "• " and "1. " are about one and a half wide.
+        return { kText, false, 2 * kText, 3 * kText / 2, kSpace / 2 };
+    case Block::Paragraph:
+        break;
+    }
+    return { kText, false, 0, 0, kSpace };
+}
+
+SIZE windowSize(UINT dpi)
+{
+    return frameSize(app::kGuideWidth, app::kGuideHeight, kWindowStyle, kWindowExStyle, dpi);
+}
+
+} // namespace
+
+GuideWindow::GuideWindow(HINSTANCE instance, HWND calculatorWindow)
+    : m_richEdit(checked(LoadLibraryW(L"Msftedit.dll"), "LoadLibraryW"))
+{
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof(WNDCLASSEXW);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    windowClass.lpszClassName = kClassName;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON,
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    try {
+        if (WNDCLASSEXW known {}; GetClassInfoExW(instance, kClassName, &known) == FALSE)
+            checked(RegisterClassExW(&windowClass), "RegisterClassExW");
+        const SIZE size = windowSize(GetDpiForWindow(calculatorWindow));
+        checked(
+            CreateWindowExW(kWindowExStyle, kClassName, wide(app::kGuideCaption).c_str(), kWindowStyle,
+                CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, calculatorWindow, nullptr, instance, this),
+            "CreateWindowExW");
+        m_dpi = GetDpiForWindow(m_window);
+        if (const SIZE fitted = windowSize(m_dpi); fitted.cx != size.cx || fitted.cy != size.cy)
+            SetWindowPos(
+                m_window, nullptr, 0, 0, fitted.cx, fitted.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT client {};
+        GetClientRect(m_window, &client);
+        // Read-only once filled: the page takes the focus and the keys that scroll, but no typing.
+        m_page = checked(CreateWindowExW(0, MSFTEDIT_CLASS, nullptr,
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                             client.right, client.bottom, m_window,
+                             reinterpret_cast<HMENU>(INT_PTR(app::kGuidePageId)), instance, nullptr),
+            "CreateWindowExW");
+        fill();
+        zoom();
+    } catch (...) {
+        if (m_window != nullptr) {
+            SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+            DestroyWindow(m_window);
+        }
+        FreeLibrary(m_richEdit);
+        throw;
+    }
+}
+
+GuideWindow::~GuideWindow()
+{
+    if (m_window != nullptr)
+        DestroyWindow(m_window);
+    FreeLibrary(m_richEdit);
+}
+
+void GuideWindow::open()
+{
+    ShowWindow(m_window, SW_SHOW);
+    SetForegroundWindow(m_window);
+    SetFocus(m_page);
+}
+
+bool GuideWindow::translate(const MSG &message)
+{
+    if (m_window == nullptr || (message.hwnd != m_window && IsChild(m_window, message.hwnd) == FALSE))
+        return false;
+    if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE)
+        return false;
+    ShowWindow(m_window, SW_HIDE);
+    return true;
+}
+
+// Each block a paragraph of its own style, appended at the end; the page shows the top.
+void GuideWindow::fill()
+{
+    const std::vector<app::guide::Paragraph> blocks = app::guide::paragraphs(app::guide::markdown());
+    const std::wstring face = wide(app::kDialogFont.face);
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        SendMessageW(m_page, EM_SETSEL, WPARAM(-1), LPARAM(-1));
+        CHARRANGE start {};
+        SendMessageW(m_page, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&start));
+        const std::wstring text = wide(blocks.at(k).text) + (k + 1 < blocks.size() ? L"\r" : L"");
+        SendMessageW(m_page, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(m_page, EM_SETSEL, WPARAM(start.cpMin), LPARAM(-1));
+
+        const BlockStyle style = styleOf(blocks.at(k).block);
+        CHARFORMAT2W characters {};
+        characters.cbSize = sizeof(characters);
+        characters.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_CHARSET;
+        characters.dwEffects = style.bold ? CFE_BOLD : 0;
+        characters.yHeight = style.height;
+        characters.bCharSet = BYTE(app::kDialogFont.charset);
+        lstrcpynW(characters.szFaceName, face.c_str(), LF_FACESIZE);
+        SendMessageW(m_page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&characters));
+        PARAFORMAT2 paragraph {};
+        paragraph.cbSize = sizeof(paragraph);
+        paragraph.dwMask = PFM_STARTINDENT | PFM_OFFSET | PFM_SPACEAFTER;
+        paragraph.dxStartIndent = style.indent;
+        paragraph.dxOffset = style.hanging;
+        paragraph.dySpaceAfter = style.spaceAfter;
+        SendMessageW(m_page, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+    }
+    SendMessageW(m_page, EM_SETSEL, 0, 0);
+    SendMessageW(m_page, EM_SETREADONLY, TRUE, 0);
+}
+
+// The page draws points at its screen's DPI (LOGPIXELSY); at a window DPI other than that, as
+// on a second monitor, it is zoomed by their ratio. Its margins are the window's DPI's.
+void GuideWindow::zoom()
+{
+    HDC dc = GetDC(m_page);
+    const int screen = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(m_page, dc);
+    const bool same = screen == int(m_dpi) || screen <= 0;
+    SendMessageW(m_page, EM_SETZOOM, same ? 0 : WPARAM(m_dpi), same ? 0 : LPARAM(screen));
+    const int margin = app::pixels(kMarginTwips, int(m_dpi));
+    SendMessageW(m_page, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
+LRESULT CALLBACK GuideWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<GuideWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<GuideWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return guarded(
+        window, self->m_failed, [&] { return self->handleMessage(window, message, wParam, lParam); });
+}
+
+LRESULT GuideWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        if (m_page != nullptr)
+            MoveWindow(m_page, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        // Activated again, the window gives the focus back to its page.
+        if (m_page != nullptr)
+            SetFocus(m_page);
+        return 0;
+    case WM_CLOSE:
+        // Closing hides it, scrolled as it is, for the next opening.
+        ShowWindow(window, SW_HIDE);
+        return 0;
+    case WM_DPICHANGED: {
+        m_dpi = HIWORD(wParam);
+        zoom();
+        const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+            suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        m_window = nullptr;
+        m_page = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace winview
