@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks the Windows installer under Wine by what it did, not only by exit codes (a 32-bit or
 # broken program can crash under Wine and still exit 0):
-#  1. a silent install puts ropecalc.exe in the user's own %LOCALAPPDATA%\Programs\ropecalc, the
-#     shortcut in the user's Start menu and the uninstaller in the user's list of apps (HKCU);
+#  1. a silent install puts ropecalc.exe and the guide (使用说明.txt, UTF-8 with a byte-order mark
+#     and CR LF) in the user's own %LOCALAPPDATA%\Programs\ropecalc, the shortcuts to both in a
+#     folder of the user's Start menu and the uninstaller in the user's list of apps (HKCU);
 #  2. the program started from that shortcut shows its window and closes on WM_CLOSE;
-#  3. the uninstall command the list of apps holds removes the folder, the shortcut and the key;
+#  3. the uninstall command the list of apps holds removes the folder, the shortcuts, their
+#     Start-menu folder and the key;
 #  4. installed again, the silent uninstaller run in place (_?=) exits 0 having removed all but
 #     itself.
 # Usage: test_installer.sh INSTALLER EMULATOR WAIT_WINDOW
@@ -31,6 +33,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/wine_env.sh"
 name=ropecalc
 product=钢丝绳安全系数计算器
+guide=使用说明
 version=$(basename "$installer" | sed -n "s/^$name-\(.*\)-setup\.exe$/\1/p")
 [ -n "$version" ] || fail "$installer is not named $name-<version>-setup.exe"
 key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
@@ -68,17 +71,30 @@ local_app_data=$(say cmd /c echo %LOCALAPPDATA%)
 app_data=$(say cmd /c echo %APPDATA%)
 [[ "$local_app_data" == ?:\\* && "$app_data" == ?:\\* ]] || fail "Wine names no user folders: '$local_app_data', '$app_data'"
 dir_win="$local_app_data\\Programs\\$name"
-shortcut_win="$app_data\\Microsoft\\Windows\\Start Menu\\Programs\\$product.lnk"
+menu_win="$app_data\\Microsoft\\Windows\\Start Menu\\Programs\\$product"
+shortcut_win="$menu_win\\$product.lnk"
 dir=$(unix_path "$dir_win")
-shortcut=$(unix_path "$shortcut_win")
-[ ! -e "$dir" ] && [ ! -e "$shortcut" ] || fail "the prefix has ropecalc installed already"
+menu=$(unix_path "$menu_win")
+shortcut=$menu/$product.lnk
+guide_shortcut=$menu/$guide.lnk
+[ ! -e "$dir" ] && [ ! -e "$menu" ] || fail "the prefix has ropecalc installed already"
 
 echo "installer test: 1. install $(basename "$installer") ($(stat -c %s "$installer") bytes)"
 wine "$installer" /S || fail "the installer exited with $?"
-for file in "$name.exe" uninstall.exe LICENSE.txt; do
+for file in "$name.exe" uninstall.exe LICENSE.txt "$guide.txt"; do
     [ -f "$dir/$file" ] || fail "no $file in $dir_win"
 done
+cmp -s <(printf '\357\273\277'; sed 's/$/\r/' "$root/docs/guide.md") "$dir/$guide.txt" ||
+    fail "$guide.txt is not docs/guide.md with a UTF-8 byte-order mark and CR LF line ends"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut_win"
+[ -f "$guide_shortcut" ] || fail "no Start-menu shortcut $menu_win\\$guide.lnk"
+# The guide's shortcut holds the file's name and its folder, the install folder, in UTF-16 (its
+# ANSI path has "?" for each ideograph): sought as hexadecimal bytes.
+hex() { od -An -tx1 -v | tr -d ' \n'; }
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
+for part in "$guide.txt" "$dir_win"; do
+    grep -qF "$(utf16 "$part")" <(hex <"$guide_shortcut") || fail "the shortcut $guide.lnk names no $part"
+done
 wine reg query "$key" >/dev/null || fail "no key $key"
 # reg query prints in the ANSI code page, which has no Chinese; an exported .reg file is UTF-16.
 wine reg export "$key" "$(say winepath -w "$work/key.reg")" /y >/dev/null || fail "could not export $key"
@@ -115,19 +131,20 @@ for _ in $(seq 300); do
     sleep 0.1
 done
 [ ! -e "$dir" ] || fail "after 30 s the uninstaller has left $dir_win: $(ls -A "$dir")"
-[ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
+[ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder: $(ls -A "$menu")"
 wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion' >/dev/null || fail "reg query does not work"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left $key"
 
 echo "installer test: 4. install again, uninstall in place"
 wine "$installer" /S || fail "the second install exited with $?"
-[ -f "$dir/$name.exe" ] && [ -f "$shortcut" ] || fail "the second install put no $name.exe or no shortcut"
+[ -f "$dir/$name.exe" ] && [ -f "$shortcut" ] && [ -f "$guide_shortcut" ] ||
+    fail "the second install put no $name.exe or no shortcut"
 wine reg query "$key" >/dev/null || fail "the second install made no key $key"
 # In place (_?=), the uninstaller returns when done, with its exit code, but cannot delete itself
 # nor so the folder.
 wine "$dir/uninstall.exe" /S "_?=$dir_win" || fail "the uninstaller exited with $?"
 [ "$(ls -A "$dir")" = uninstall.exe ] || fail "the uninstaller left more than itself: $(ls -A "$dir")"
-[ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
+[ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder: $(ls -A "$menu")"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left $key"
 
 echo "installer test: passed in $((SECONDS - started_at)) s"

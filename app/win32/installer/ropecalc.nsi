@@ -1,10 +1,11 @@
 ; The Windows installer of the calculator: a 64-bit, Unicode, per-user install that needs no
-; administrator rights. It puts ropecalc.exe and the licence in %LOCALAPPDATA%\Programs\ropecalc,
-; a shortcut in the user's Start menu and an uninstaller in the user's list of apps.
+; administrator rights. It puts ropecalc.exe, the licence and the guide in
+; %LOCALAPPDATA%\Programs\ropecalc, shortcuts to the program and the guide in a folder of the
+; user's Start menu and an uninstaller in the user's list of apps.
 ;
 ; Built by app/win32/installer/CMakeLists.txt, which passes the version and the paths:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DFILE_VERSION=1.0.0.0 -DEXE=ropecalc.exe
-;            -DLICENSE=LICENSE -DLICENSE_PAGE=license_page.txt -DICON=ropecalc.ico
+;            -DLICENSE=LICENSE -DLICENSE_PAGE=license_page.txt -DGUIDE=guide.txt -DICON=ropecalc.ico
 ;            -DOUTFILE=ropecalc-1.0.0-setup.exe ropecalc.nsi
 ; FILE_VERSION (four numbers) and LICENSE_PAGE (the licence as the licence page shows it) may be
 ; left out: VERSION.0 and LICENSE stand in for them.
@@ -17,12 +18,13 @@ SetCompressor /SOLID lzma
 
 !macro ropecalc_require NAME
   !ifndef ${NAME}
-    !error "Pass -D${NAME}=...: the installer needs VERSION, EXE, LICENSE, ICON and OUTFILE"
+    !error "Pass -D${NAME}=...: the installer needs VERSION, EXE, LICENSE, GUIDE, ICON and OUTFILE"
   !endif
 !macroend
 !insertmacro ropecalc_require VERSION
 !insertmacro ropecalc_require EXE
 !insertmacro ropecalc_require LICENSE
+!insertmacro ropecalc_require GUIDE
 !insertmacro ropecalc_require ICON
 !insertmacro ropecalc_require OUTFILE
 !ifndef FILE_VERSION
@@ -34,6 +36,7 @@ SetCompressor /SOLID lzma
 
 !define PRODUCT "钢丝绳安全系数计算器"
 !define PUBLISHER "The ropecalc developers"
+!define GUIDE_NAME "使用说明"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\ropecalc"
 
 !include MUI2.nsh
@@ -85,11 +88,16 @@ Section "ropecalc"
   SetOutPath "$INSTDIR"
   File "/oname=ropecalc.exe" "${EXE}"
   File "/oname=LICENSE.txt" "${LICENSE}"
+  File "/oname=${GUIDE_NAME}.txt" "${GUIDE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
-  ; Straight in the Start menu's program list, started in the install folder.
-  CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\ropecalc.exe" "" "$INSTDIR\ropecalc.exe" 0 \
+  ; In a folder of the program's name, where "使用说明" says whose guide it is; the program
+  ; started in the install folder.
+  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\ropecalc.exe" "" "$INSTDIR\ropecalc.exe" 0 \
     SW_SHOWNORMAL "" "计算钢丝绳的安全系数"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${GUIDE_NAME}.lnk" "$INSTDIR\${GUIDE_NAME}.txt" "" "" 0 \
+    SW_SHOWNORMAL "" "${PRODUCT}的使用说明"
 
   ; The entry in the user's list of apps (Settings, Apps; Control Panel, Programs).
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -108,10 +116,13 @@ SectionEnd
 ; Removes only what the installer put there, and the folder if nothing else is left in it. The
 ; folder goes last, so that its going means the uninstaller is done.
 Section "Uninstall"
-  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\${GUIDE_NAME}.lnk"
+  RMDir "$SMPROGRAMS\${PRODUCT}"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   Delete "$INSTDIR\ropecalc.exe"
   Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\${GUIDE_NAME}.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
 SectionEnd
