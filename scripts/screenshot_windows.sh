@@ -3,7 +3,8 @@
 # private Xvfb at 96 dpi, with SimSun drawn by AR PL SungtiL GB (scripts/wine_prefix.sh); and
 # docs/selection-windows.png: its selection window with the job load 2000, length 600, purpose
 # 井架提升6, both methods, 安装, the list focused on its first row, typed and picked by the test
-# program drive_selection in its picture mode.
+# program drive_selection in its picture mode; and docs/guide-windows.png: the guide window as F1
+# in the calculator opens it (drive_selection's guide mode).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine imagemagick x11-utils
@@ -28,18 +29,25 @@ import -window "$window" docs/window-windows.png
 bash scripts/wine_run.sh taskkill /im ropecalc.exe >/dev/null 2>&1 || true
 echo docs/window-windows.png
 
-ready=$(mktemp /tmp/ropecalc-selection.XXXXXX)
-bash scripts/wine_run.sh build-windows/tests/windows/drive_selection.exe "$PWD/build-windows/app/win32/ropecalc.exe" \
-    picture </dev/null >"$ready" 2>&1 &
-for _ in $(seq 600); do
-    grep -q ready "$ready" && break
-    sleep 0.1
-done
-grep -q ready "$ready" || { cat "$ready" >&2; echo "the selection window's job was not set" >&2; exit 1; }
-grep FAIL "$ready" >&2 && exit 1
-window=$(window_of 选择钢丝绳)
-sleep 1 # painted
-import -window "$window" docs/selection-windows.png
-bash scripts/wine_run.sh taskkill /im ropecalc.exe >/dev/null 2>&1 || true
-rm -f "$ready"
-echo docs/selection-windows.png
+# drive_selection in a mode ($1) that sets a window up and says "ready"; then the window with the
+# caption $2 is saved as $3.
+picture() {
+    local ready
+    ready=$(mktemp /tmp/ropecalc-selection.XXXXXX)
+    bash scripts/wine_run.sh build-windows/tests/windows/drive_selection.exe \
+        "$PWD/build-windows/app/win32/ropecalc.exe" "$1" </dev/null >"$ready" 2>&1 &
+    for _ in $(seq 600); do
+        grep -q ready "$ready" && break
+        sleep 0.1
+    done
+    grep -q ready "$ready" || { cat "$ready" >&2; echo "the window \"$2\" was not set up" >&2; exit 1; }
+    grep FAIL "$ready" >&2 && exit 1
+    window=$(window_of "$2")
+    sleep 1 # painted
+    import -window "$window" "$3"
+    bash scripts/wine_run.sh taskkill /im ropecalc.exe >/dev/null 2>&1 || true
+    rm -f "$ready"
+    echo "$3"
+}
+picture picture 选择钢丝绳 docs/selection-windows.png
+picture guide 使用说明 docs/guide-windows.png

@@ -28,6 +28,7 @@ struct BlockStyle {
     bool bold;
     LONG indent; // of the first line
     LONG hanging; // of the lines after it, from the first: a list item's text under its text
+    LONG spaceBefore;
     LONG spaceAfter;
 };
 
@@ -37,17 +38,17 @@ BlockStyle styleOf(Block block)
     constexpr LONG kSpace = 6 * kTwipsPerPoint;
     switch (block) {
     case Block::Title:
-        return { 16 * kTwipsPerPoint, true, 0, 0, 2 * kSpace };
+        return { 16 * kTwipsPerPoint, true, 0, 0, 0, 2 * kSpace };
     case Block::Heading:
-        return { 12 * kTwipsPerPoint, true, 0, 0, kSpace };
+        return { 12 * kTwipsPerPoint, true, 0, 0, kSpace, kSpace };
     case Block::Bullet:
     case Block::Numbered:
         // Indented by two ideographs; "• " and "1. " are about one and a half wide.
-        return { kText, false, 2 * kText, 3 * kText / 2, kSpace / 2 };
+        return { kText, false, 2 * kText, 3 * kText / 2, 0, kSpace / 2 };
     case Block::Paragraph:
         break;
     }
-    return { kText, false, 0, 0, kSpace };
+    return { kText, false, 0, 0, 0, kSpace };
 }
 
 SIZE windowSize(UINT dpi)
@@ -91,8 +92,8 @@ GuideWindow::GuideWindow(HINSTANCE instance, HWND calculatorWindow)
                              client.right, client.bottom, m_window,
                              reinterpret_cast<HMENU>(INT_PTR(app::kGuidePageId)), instance, nullptr),
             "CreateWindowExW");
-        fill();
         zoom();
+        fill();
     } catch (...) {
         if (m_window != nullptr) {
             SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
@@ -151,9 +152,10 @@ void GuideWindow::fill()
         SendMessageW(m_page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&characters));
         PARAFORMAT2 paragraph {};
         paragraph.cbSize = sizeof(paragraph);
-        paragraph.dwMask = PFM_STARTINDENT | PFM_OFFSET | PFM_SPACEAFTER;
+        paragraph.dwMask = PFM_STARTINDENT | PFM_OFFSET | PFM_SPACEBEFORE | PFM_SPACEAFTER;
         paragraph.dxStartIndent = style.indent;
         paragraph.dxOffset = style.hanging;
+        paragraph.dySpaceBefore = style.spaceBefore;
         paragraph.dySpaceAfter = style.spaceAfter;
         SendMessageW(m_page, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
     }

@@ -3,8 +3,9 @@
 // and picked, the first row and the status line, a header click, the copy button, Enter on the
 // list taking the row over into the calculator, and nothing taken over under the calculator's
 // message box. Then the guide and the About box, opened by F1 and the menus.
-// Usage: drive_selection ropecalc.exe [picture]
-//   (picture: only the job of the README's picture, then waits until the program ends)
+// Usage: drive_selection ropecalc.exe [picture | guide | dpi]
+//   (picture: only the job of the README's picture, guide: only the guide opened by F1, then
+//   each waits until the program ends; dpi: the windows' shape at the screen's DPI)
 
 #include "app/help.h"
 #include "app/presentation.h"
@@ -635,7 +636,7 @@ void layout(HWND selection, int dpi)
 int wmain(int argc, wchar_t **argv)
 {
     if (argc != 2 && argc != 3) {
-        std::printf("usage: drive_selection ropecalc.exe [picture | dpi]\n");
+        std::printf("usage: drive_selection ropecalc.exe [picture | guide | dpi]\n");
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
@@ -657,6 +658,17 @@ int wmain(int argc, wchar_t **argv)
         std::printf("ready\n");
         std::fflush(stdout);
         while (IsWindow(calculator.window()) != FALSE) // until the picture is taken and the program ended
+            Sleep(100);
+        return failures == 0 ? 0 : 1;
+    }
+    if (argc == 3 && std::wstring_view(argv[2]) == L"guide") {
+        // The guide's picture: opened by F1 from the calculator, at its top.
+        click(calculator.item(app::label(16)));
+        press(VK_F1);
+        expect(eventually([&] { return guideOf(calculator) != nullptr; }), "F1 opens the guide");
+        std::printf(failures == 0 ? "ready\n" : "FAIL: no guide\n");
+        std::fflush(stdout);
+        while (IsWindow(calculator.window()) != FALSE)
             Sleep(100);
         return failures == 0 ? 0 : 1;
     }
