@@ -72,7 +72,7 @@ std::vector<Paragraph> paragraphs(std::string_view markdown)
         else if (line.starts_with("## "))
             block = { Block::Heading, withoutStrong(withoutPrefix(line, "## ")) };
         else if (line.starts_with("- "))
-            block = { Block::Bullet, "• " + withoutStrong(withoutPrefix(line, "- ")) };
+            block = { Block::Bullet, "· " + withoutStrong(withoutPrefix(line, "- ")) };
         else if (numberLength(line) > 0)
             block = { Block::Numbered, block.text };
         else if (open) {

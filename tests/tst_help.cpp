@@ -40,7 +40,7 @@ void TestHelp::paragraphs_data()
                               << Paragraphs { { Block::Title, "使用说明" }, { Block::Heading, "一、单位" } };
     QTest::newRow("strong words and list items")
         << "- **传统方法**：kg/mm2\n1. 选绳类\n12. 按“计  算”"
-        << Paragraphs { { Block::Bullet, "• 传统方法：kg/mm2" }, { Block::Numbered, "1. 选绳类" },
+        << Paragraphs { { Block::Bullet, "· 传统方法：kg/mm2" }, { Block::Numbered, "1. 选绳类" },
                { Block::Numbered, "12. 按“计  算”" } };
     // A paragraph's wrapped lines join as Markdown joins them; a blank line ends it.
     QTest::newRow("wrapped paragraph, CRLF")
@@ -53,7 +53,7 @@ void TestHelp::paragraphs_data()
                { Block::Paragraph, "#1" } };
     QTest::newRow("a list item after a paragraph line starts a block")
         << "算例：\n- 2000 kgf"
-        << Paragraphs { { Block::Paragraph, "算例：" }, { Block::Bullet, "• 2000 kgf" } };
+        << Paragraphs { { Block::Paragraph, "算例：" }, { Block::Bullet, "· 2000 kgf" } };
     QTest::newRow("empty") << "" << Paragraphs {};
 }
 

@@ -20,7 +20,9 @@ constexpr const wchar_t *kClassName = L"ropecalc.Guide";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW; // resizable: the page wraps to its width
 constexpr DWORD kWindowExStyle = 0;
 constexpr LONG kTwipsPerPoint = 20;
-constexpr int kMarginTwips = 120; // between the page's border and its text, left and right
+// Between the page's border and its text, left and right: every paragraph is indented by it, as
+// Wine's rich edit keeps no margins of its own.
+constexpr LONG kMarginTwips = 160;
 
 // How a block of the guide looks, in twips, which the page turns into pixels itself.
 struct BlockStyle {
@@ -152,8 +154,9 @@ void GuideWindow::fill()
         SendMessageW(m_page, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&characters));
         PARAFORMAT2 paragraph {};
         paragraph.cbSize = sizeof(paragraph);
-        paragraph.dwMask = PFM_STARTINDENT | PFM_OFFSET | PFM_SPACEBEFORE | PFM_SPACEAFTER;
-        paragraph.dxStartIndent = style.indent;
+        paragraph.dwMask = PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_SPACEBEFORE | PFM_SPACEAFTER;
+        paragraph.dxStartIndent = kMarginTwips + style.indent;
+        paragraph.dxRightIndent = kMarginTwips;
         paragraph.dxOffset = style.hanging;
         paragraph.dySpaceBefore = style.spaceBefore;
         paragraph.dySpaceAfter = style.spaceAfter;
@@ -164,7 +167,7 @@ void GuideWindow::fill()
 }
 
 // The page draws points at its screen's DPI (LOGPIXELSY); at a window DPI other than that, as
-// on a second monitor, it is zoomed by their ratio. Its margins are the window's DPI's.
+// on a second monitor, it is zoomed by their ratio.
 void GuideWindow::zoom()
 {
     HDC dc = GetDC(m_page);
@@ -172,8 +175,6 @@ void GuideWindow::zoom()
     ReleaseDC(m_page, dc);
     const bool same = screen == int(m_dpi) || screen <= 0;
     SendMessageW(m_page, EM_SETZOOM, same ? 0 : WPARAM(m_dpi), same ? 0 : LPARAM(screen));
-    const int margin = app::pixels(kMarginTwips, int(m_dpi));
-    SendMessageW(m_page, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
 LRESULT CALLBACK GuideWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
