@@ -21,8 +21,6 @@ inline constexpr std::string_view kSelectionCaption = "选择钢丝绳";
 inline constexpr std::string_view kSelectionName = "Selection"; // the window's object name
 inline constexpr int kSelectionWidth = 10260;
 inline constexpr int kSelectionHeight = 6660;
-// The calculator's context-menu and system-menu item that opens it.
-inline constexpr std::string_view kSelectionMenuItem = "选择钢丝绳…";
 
 enum class Piece {
     Label,
