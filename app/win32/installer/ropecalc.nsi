@@ -93,6 +93,8 @@ Section "ropecalc"
 
   ; In a folder of the program's name, where "使用说明" says whose guide it is; the program
   ; started in the install folder.
+  ; Installed over an earlier version, whose shortcut was straight in the program list.
+  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\ropecalc.exe" "" "$INSTDIR\ropecalc.exe" 0 \
     SW_SHOWNORMAL "" "计算钢丝绳的安全系数"
