@@ -2,7 +2,6 @@
 
 #include "app/help.h"
 #include "app/presentation.h"
-#include "app/win32/resource.h"
 #include "app/win32/system.h"
 #include "app/win32/win_text.h"
 
@@ -63,20 +62,8 @@ SIZE windowSize(UINT dpi)
 GuideWindow::GuideWindow(HINSTANCE instance, HWND calculatorWindow)
     : m_richEdit(checked(LoadLibraryW(L"Msftedit.dll"), "LoadLibraryW"))
 {
-    WNDCLASSEXW windowClass {};
-    windowClass.cbSize = sizeof(WNDCLASSEXW);
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON,
-        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     try {
-        if (WNDCLASSEXW known {}; GetClassInfoExW(instance, kClassName, &known) == FALSE)
-            checked(RegisterClassExW(&windowClass), "RegisterClassExW");
+        registerWindowClass(instance, kClassName, windowProc, false);
         const SIZE size = windowSize(GetDpiForWindow(calculatorWindow));
         checked(
             CreateWindowExW(kWindowExStyle, kClassName, wide(app::kGuideCaption).c_str(), kWindowStyle,

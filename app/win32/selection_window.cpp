@@ -2,7 +2,6 @@
 
 #include "app/presentation.h"
 #include "app/win32/dialog_font.h"
-#include "app/win32/resource.h"
 #include "app/win32/system.h"
 #include "app/win32/win_text.h"
 
@@ -49,22 +48,9 @@ SelectionWindow::SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app:
 {
     INITCOMMONCONTROLSEX classes { sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES };
     checked(InitCommonControlsEx(&classes), "InitCommonControlsEx");
-    WNDCLASSEXW windowClass {};
-    windowClass.cbSize = sizeof(WNDCLASSEXW);
-    // A dialog's class, as the calculator's: Tab, Enter and the focus kept over deactivation.
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON,
-        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     try {
-        if (WNDCLASSEXW known {}; GetClassInfoExW(instance, kClassName, &known) == FALSE)
-            checked(RegisterClassExW(&windowClass), "RegisterClassExW");
+        // A dialog's class, as the calculator's: Tab, Enter and the focus kept over deactivation.
+        registerWindowClass(instance, kClassName, windowProc, true);
         // Made in its size at the calculator's DPI, where it opens.
         const SIZE size = windowSize(GetDpiForWindow(calculatorWindow));
         checked(

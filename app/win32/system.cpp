@@ -2,6 +2,7 @@
 
 #include "app/control_table.h"
 #include "app/presentation.h"
+#include "app/win32/resource.h"
 #include "app/win32/win_text.h"
 
 #include <initguid.h>
@@ -32,6 +33,25 @@ void tellFailure(const char *what)
 void throwFailure(const char *call)
 {
     throw std::runtime_error(std::string(call) + " failed, error " + std::to_string(GetLastError()));
+}
+
+void registerWindowClass(HINSTANCE instance, const wchar_t *name, WNDPROC procedure, bool dialog)
+{
+    if (WNDCLASSEXW known {}; GetClassInfoExW(instance, name, &known) != FALSE)
+        return;
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof(WNDCLASSEXW);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = dialog ? DLGWINDOWEXTRA : 0;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(dialog ? COLOR_3DFACE : COLOR_WINDOW);
+    windowClass.lpszClassName = name;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON,
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    checked(RegisterClassExW(&windowClass), "RegisterClassExW");
 }
 
 std::wstring textOf(HWND control)

@@ -8,9 +8,9 @@
 
 struct IAccPropServices;
 
-// What both windows ask of the system in the same way: calls that must not fail, a control's
-// text, a window's size for its client area, the font's line, the names a screen reader reads,
-// and the edge no exception may cross.
+// What the program's windows ask of the system in the same way: calls that must not fail, their
+// window classes, a control's text, a window's size for its client area, the font's line, the
+// names a screen reader reads, and the edge no exception may cross.
 namespace winview {
 
 // The exit status of a program that could not go on.
@@ -29,6 +29,11 @@ template <typename T> T checked(T made, const char *call)
 }
 
 std::wstring textOf(HWND control);
+
+// Registers a class of the program's top-level windows, once, with the program's icon in both
+// sizes. A dialog's class gets the extra bytes DefDlgProcW keeps and the dialog colour; another
+// the colour of a page.
+void registerWindowClass(HINSTANCE instance, const wchar_t *name, WNDPROC procedure, bool dialog);
 
 // The window's size for a client area of the design's size in twips at a DPI, with its frame.
 SIZE frameSize(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi);

@@ -4,7 +4,6 @@
 #include "app/win32/control_ids.h"
 #include "app/win32/dialog_font.h"
 #include "app/win32/guide_window.h"
-#include "app/win32/resource.h"
 #include "app/win32/selection_window.h"
 #include "app/win32/system.h"
 #include "app/win32/win_text.h"
@@ -84,22 +83,10 @@ Window::Window(HINSTANCE instance)
     : m_form(*this)
     , m_instance(instance)
 {
-    WNDCLASSEXW windowClass {};
-    windowClass.cbSize = sizeof(WNDCLASSEXW);
-    // A dialog's class, whose default procedure (DefDlgProcW) moves the focus on Tab, gives it back
-    // when the window is activated again, and presses the focused button on Enter.
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ROPECALC), IMAGE_ICON,
-        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     try {
-        checked(RegisterClassExW(&windowClass), "RegisterClassExW");
+        // A dialog's class, whose default procedure (DefDlgProcW) moves the focus on Tab, gives it
+        // back when the window is activated again, and presses the focused button on Enter.
+        registerWindowClass(instance, kClassName, windowProc, true);
         // An owned window gets no taskbar button of its own; its owner is never shown.
         m_owner = checked(
             CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr),
