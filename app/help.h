@@ -35,18 +35,18 @@ constexpr const MenuItem &menuItem(Command command)
     return kMenuItems.front();
 }
 
-// The guide's window: its caption, object name and first size (twips; the user may resize it),
-// and the read-only page in it.
-inline constexpr std::string_view kGuideCaption = "使用说明";
+// The guide's window: its caption, its menu item's words, its object name and first size (twips;
+// the user may resize it), and the read-only page in it.
+inline constexpr std::string_view kGuideCaption = menuItem(Command::Guide).caption;
 inline constexpr std::string_view kGuideName = "Guide";
 inline constexpr std::string_view kGuidePageName = "guidePage";
 inline constexpr int kGuidePageId = 8001;
 inline constexpr int kGuideWidth = 9000;
 inline constexpr int kGuideHeight = 9600;
 
-// The About box: its caption and object name, and its text: the name, the version and the
-// licence with its notice, each paragraph on one line so that the box wraps it to its width.
-inline constexpr std::string_view kAboutCaption = "关于钢丝绳安全系数计算器";
+// The About box: its caption, its menu item's words, and object name, and its text: the name, the
+// version and the licence with its notice, each paragraph on one line so that the box wraps it.
+inline constexpr std::string_view kAboutCaption = menuItem(Command::About).caption;
 inline constexpr std::string_view kAboutName = "About";
 std::string aboutText();
 
