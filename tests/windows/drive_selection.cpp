@@ -368,19 +368,25 @@ void workByArrows(HWND selection, app::Selection &model)
     sameAsModel(selection, model, "and back to 安装");
 }
 
-// A click on the 安全系数 header sorts by it, a second one reverses, as the model does.
-void sortByHeader(HWND selection, app::Selection &model)
+// The 安全系数 column's header on the screen.
+RECT factorHeader(HWND selection)
 {
     HWND list = GetDlgItem(selection, idOf("ropeList"));
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     RECT rect {};
     GetWindowRect(header, &rect);
-    int left = rect.left;
     for (int column = 0; column < int(Column::Factor); ++column)
-        left += int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(column), 0));
-    const int width = int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(Column::Factor), 0));
+        rect.left += int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(column), 0));
+    rect.right = rect.left + int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(Column::Factor), 0));
+    return rect;
+}
+
+// A click on the 安全系数 header sorts by it, a second one reverses, as the model does.
+void sortByHeader(HWND selection, app::Selection &model)
+{
+    const RECT factor = factorHeader(selection);
     for (const char *what : { "a header click sorts by 安全系数", "a second click reverses it" }) {
-        clickAt({ left + width / 2, (rect.top + rect.bottom) / 2 });
+        clickAt({ (factor.left + factor.right) / 2, (factor.top + factor.bottom) / 2 });
         model.sortBy(Column::Factor);
         sameAsModel(selection, model, what);
     }
@@ -446,18 +452,12 @@ void takeOver(const Calculator &c, HWND selection, const app::Selection &model)
 // with the lowest factor now, takes it over.
 void doubleClick(const Calculator &c, HWND selection, app::Selection &model)
 {
-    HWND list = GetDlgItem(selection, idOf("ropeList"));
-    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-    RECT rect {};
-    GetWindowRect(header, &rect);
-    int left = rect.left;
-    for (int column = 0; column < int(Column::Factor); ++column)
-        left += int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(column), 0));
-    clickAt({ left + 10, (rect.top + rect.bottom) / 2 });
+    const RECT header = factorHeader(selection);
+    clickAt({ header.left + 10, (header.top + header.bottom) / 2 });
     model.sortBy(Column::Factor);
     sameAsModel(selection, model, "a third header click sorts ascending again");
     const app::listing::Listed &first = model.rows().front();
-    moveTo({ rect.left + 30, rect.bottom + 5 }); // on the first row, under the header
+    moveTo({ header.left + 30, header.bottom + 5 }); // on the first row, under the header
     INPUT input {};
     input.type = INPUT_MOUSE;
     for (int click = 0; click < 2; ++click)
