@@ -631,6 +631,17 @@ void layout(HWND selection, int dpi)
     expect(wide, "every column as wide as its twips");
 }
 
+// Tells the picture script the window is set up (a failure above has said FAIL), and waits until
+// the picture is taken and the program ended.
+int readyForPicture(const Calculator &c)
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+    while (IsWindow(c.window()) != FALSE)
+        Sleep(100);
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
@@ -655,22 +666,14 @@ int wmain(int argc, wchar_t **argv)
             &header);
         clickAt({ header.left + 30, header.bottom + 5 }); // the first row, which is current already
         sameAsModel(selection, model, "the picture's job");
-        std::printf("ready\n");
-        std::fflush(stdout);
-        while (IsWindow(calculator.window()) != FALSE) // until the picture is taken and the program ended
-            Sleep(100);
-        return failures == 0 ? 0 : 1;
+        return readyForPicture(calculator);
     }
     if (argc == 3 && std::wstring_view(argv[2]) == L"guide") {
         // The guide's picture: opened by F1 from the calculator, at its top.
         click(calculator.item(app::label(16)));
         press(VK_F1);
         expect(eventually([&] { return guideOf(calculator) != nullptr; }), "F1 opens the guide");
-        std::printf(failures == 0 ? "ready\n" : "FAIL: no guide\n");
-        std::fflush(stdout);
-        while (IsWindow(calculator.window()) != FALSE)
-            Sleep(100);
-        return failures == 0 ? 0 : 1;
+        return readyForPicture(calculator);
     }
     if (argc == 3) {
         // At another DPI: only the window's shape.
