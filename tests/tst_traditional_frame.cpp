@@ -72,7 +72,7 @@ private slots:
             QTest::addRow("200, 6x37 row %d", row) << 9 << 2 << row << none;
         }
         QTest::newRow("200, 6x61 φ50.0")
-            << 9 << 3 << 14 << QStringList { "930.88", "875", "229500", "183600" };
+            << 9 << 3 << 14 << QStringList { "930.88", "875", "186000", "148800" };
         QTest::newRow("200, 6x61 φ55.5") << 9 << 3 << 15 << none;
         QTest::newRow("185, 6x19 φ28.0") << 8 << 1 << 14 << QStringList { "289.95", "274", "53600", "45600" };
         QTest::newRow("185, 6x37 φ39.0")

@@ -76,7 +76,7 @@ void TestTraditionalLookup::readouts_data()
     QTest::newRow("6x61 φ36.0 at 200")
         << t61 << 9 << g200 << QStringList { "485.55", "456.4", "97100", "77680" };
     QTest::newRow("6x61 φ50.0 at 200: last made")
-        << t61 << 14 << g200 << QStringList { "930.88", "875", "229500", "183600" };
+        << t61 << 14 << g200 << QStringList { "930.88", "875", "186000", "148800" };
     QTest::newRow("6x61 φ55.5 at 200: not made")
         << t61 << 15 << g200 << QStringList { none, none, none, none };
     QTest::newRow("6x61 φ83.0 at 170")

@@ -37,8 +37,9 @@ struct RopeTable {
 };
 
 // The catalogue values, written as the read-outs show them, each row after its list item.
-// Nothing is derived from area and grade at run time: where a catalogue value departs from
-// area × grade, it is shown as it is.
+// Nothing is derived from area and grade at run time. A cell the catalogue prints stronger than
+// its own area and grade allow is mended where it stands, with the reason; cells printed weaker
+// than the relations give err on the safe side and are kept as printed.
 
 inline constexpr std::array<Row, 21> k6x19Rows { {
     // clang-format off
@@ -51,13 +52,17 @@ inline constexpr std::array<Row, 21> k6x19Rows { {
     { "φ15.5",   89.49,  84.57, {  12500,  10600 }, {  13850,  11780 }, {  15200,  12900 }, {  16550,  14070 } },
     { "φ17.0",  108.28, 102.3,  {  15150,  12850 }, {  16750,  14250 }, {  18400,  15600 }, {  20000,  17000 } },
     { "φ18.5",  128.87, 121.8,  {  18000,  15300 }, {  19950,  16950 }, {  21900,  18600 }, {  23800,  20200 } },
-    { "φ20.0",  151.24, 142.9,  {  21150,  17950 }, {  23400,  19890 }, {  25700,  21850 }, {  27950,  24700 } },
+    // 185 rope: the catalogue prints 24700, 0.88 × its total and stronger than the wires allow.
+    // Every regular cell is 0.85 × its total, rounded down to 50: 0.85 × 27950 = 23757.5, so 23750.
+    { "φ20.0",  151.24, 142.9,  {  21150,  17950 }, {  23400,  19890 }, {  25700,  21850 }, {  27950,  23750 } },
     { "φ21.5",  175.4,  165.8,  {  24550,  20850 }, {  27150,  23000 }, {  29800,  25300 }, {  32400,  27700 } },
     { "φ23.0",  201.35, 190.3,  {  28150,  23950 }, {  31200,  26500 }, {  34200,  29050 }, {  37200,  31600 } },
     { "φ24.5",  229.09, 216.5,  {  32050,  27250 }, {  35500,  30150 }, {  38900,  33100 }, {  42350,  36000 } },
     { "φ26.0",  258.63, 244.4,  {  36200,  30750 }, {  40050,  34000 }, {  43950,  37350 }, {  47800,  40700 } },
     { "φ28.0",  289.95, 274,    {  40550,  34500 }, {  44900,  38000 }, {  49250,  41850 }, {  53600,  45600 } },
-    { "φ31.0",  357.96, 338.3,  {  50100,  42550 }, {  55450,  47100 }, {  60850,  51700 }, {  66200,  58200 } },
+    // 185 rope: the catalogue prints 58200, 0.88 × its total. 0.85 × 66200 = 56270, rounded down to
+    // 50 is 56250, midway between the 170 and 200 ropes (51700, 60800) as in the rest of the row.
+    { "φ31.0",  357.96, 338.3,  {  50100,  42550 }, {  55450,  47100 }, {  60850,  51700 }, {  66200,  56250 } },
     { "φ34.0",  433.13, 409.3,  {  60600,  51500 }, {  67100,  57000 }, {  73600,  62550 }, {  80100,  68100 } },
     { "φ37.0",  515.46, 487.1,  {  72150,  61300 }, {  79850,  67800 }, {  87600,  74450 }, {  95350,  81000 } },
     { "φ40.0",  604.95, 571.7,  {  84650,  71950 }, {  93750,  79750 }, { 102500,  87400 }, { 111500,  94300 } },
@@ -149,7 +154,11 @@ inline constexpr std::array<BreakingForce, 15> k6x61Kg200 { {
     // φ36.0 rope: the catalogue prints 68680, weaker than the 185 grade of the same rope
     // (71840). Every regular cell of this table is 0.80 × its total: 0.80 × 97100 = 77680.
     {  82700,  66160 }, {  97100,  77680 }, { 112500,  90000 }, { 129000, 103200 }, // φ33.0 to φ41.5
-    { 166000, 132800 }, { 186000, 148800 }, { 229500, 183600 },                     // φ44.0 to φ50.0
+    // φ44.0 to φ50.0: the catalogue prints this column one row late at its end (166000, 186000,
+    // 229500), 12 to 23 % above area × 200; the values are those of φ47.0, φ50.0 and φ55.5. Shifted
+    // back: φ47.0 and φ50.0 take the totals printed a row below, and φ44.0 is 735.51 × 200 =
+    // 147102 rounded down to 500, as its neighbours are. Each rope is 0.80 × its total.
+    { 147000, 117600 }, { 166000, 132800 }, { 186000, 148800 },                     // φ44.0 to φ50.0
     // clang-format on
 } };
 
