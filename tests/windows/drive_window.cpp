@@ -319,6 +319,38 @@ void typingAfterAPick(const Calculator &c)
     expect(eventually([&] { return c.messageBox() == nullptr; }), "Enter closes the message");
 }
 
+// A cell the tables mend: 6×61＋1, 200kg/mm2, φ50.0 was printed 229500 and 183600, which passed
+// 24800 kgf on a headframe hoist at 7.4; its own area gives 148800, and 6 is not above 6.
+void mendedCell(const Calculator &c)
+{
+    click(c.item(app::option(3)));
+    click(c.item(app::option(9)));
+    HWND list = c.item(app::combo(3));
+    click(fieldOf(list));
+    press(VK_F4);
+    for (int i = 0; i < 15; ++i)
+        press(VK_DOWN);
+    press(VK_RETURN);
+    expect(eventually([&] {
+        return texts(c, { 1, 2, 3, 4 }) == std::vector<std::string> { "930.88", "875", "186000", "148800" };
+    }),
+        "6×61＋1 200kg/mm2 φ50.0 shows the mended 186000 and 148800");
+    click(c.item(app::text(5)));
+    press(VK_END);
+    for (int i = 0; i < 10; ++i)
+        press(VK_BACK);
+    type("24800");
+    HWND purposes = c.item(app::combo(5));
+    click(purposes, 8); // the arrow
+    clickItem(purposes, 2);
+    expect(
+        eventually([&] { return c.text(app::text(5)) == "24800" && c.text(app::combo(5)) == "井架提升6"; }),
+        "24800 typed, 井架提升6 picked");
+    click(c.item(app::command(1)));
+    expect(eventually([&] { return c.text(app::text(6)) == "重选钢丝绳" && c.background(6) == kRed; }),
+        "148800 ÷ 24800 = 6 is not above 6: 重选钢丝绳 on red");
+}
+
 // A standard class empties the traditional frame and switches the buttons; then the standard
 // road, picking with the arrow keys on the closed list.
 void standardRoad(const Calculator &c)
@@ -431,6 +463,7 @@ int wmain(int argc, wchar_t **argv)
         enterKey(calculator);
         traditionalRoad(calculator);
         typingAfterAPick(calculator);
+        mendedCell(calculator);
         standardRoad(calculator);
         PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
         expect(calculator.exitCode() == 0, "closing the window ends the program with status 0");
