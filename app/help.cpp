@@ -86,5 +86,25 @@ std::vector<Paragraph> paragraphs(std::string_view markdown)
     return blocks;
 }
 
+BlockStyle styleOf(Block block)
+{
+    constexpr int kTwipsPerPoint = 20;
+    constexpr int kText = 21 * kTwipsPerPoint / 2; // 10.5 pt
+    constexpr int kSpace = 6 * kTwipsPerPoint;
+    switch (block) {
+    case Block::Title:
+        return { 16 * kTwipsPerPoint, true, 0, 0, 0, 2 * kSpace };
+    case Block::Heading:
+        return { 12 * kTwipsPerPoint, true, 0, 0, kSpace, kSpace };
+    case Block::Bullet:
+    case Block::Numbered:
+        // Indented by two ideographs; "· " and "1. " are about one and a half wide.
+        return { kText, false, 2 * kText, 3 * kText / 2, 0, kSpace / 2 };
+    case Block::Paragraph:
+        break;
+    }
+    return { kText, false, 0, 0, 0, kSpace };
+}
+
 } // namespace guide
 } // namespace app

@@ -72,5 +72,21 @@ struct Paragraph {
 // paragraphs, "- " and "1. " list items, each on one line, and **strong** words.
 std::vector<Paragraph> paragraphs(std::string_view markdown);
 
+// How a block looks on the page, in twips (20 to a point), so that every front end draws the
+// guide alike from the same blocks.
+struct BlockStyle {
+    int height; // of the characters
+    bool bold;
+    int indent; // of the first line, from the page's margin
+    int hanging; // of the lines after it, from the first: a list item's text under its text
+    int spaceBefore;
+    int spaceAfter;
+};
+BlockStyle styleOf(Block block);
+
+// Between the page's border and its text, left and right, as an indent of every block: Wine's
+// rich edit keeps no margins of its own.
+inline constexpr int kPageMarginTwips = 160;
+
 } // namespace guide
 } // namespace app

@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -74,10 +77,16 @@ private slots:
         QCOMPARE(guide()->windowTitle(), qtview::qtText(app::kGuideCaption));
         QCOMPARE(guide()->parentWidget(), m_form.get());
         QTRY_COMPARE(QApplication::focusWidget(), page());
+        // The page is the guide's blocks, one paragraph each.
         const QString shown = page()->toPlainText();
+        QStringList blocks;
         for (const app::guide::Paragraph &block : app::guide::paragraphs(app::guide::markdown()))
-            if (block.block == app::guide::Block::Heading || block.block == app::guide::Block::Title)
-                QVERIFY2(shown.contains(qtview::qtText(block.text)), block.text.c_str());
+            blocks << qtview::qtText(block.text);
+        QCOMPARE(shown, blocks.join(QLatin1Char('\n')));
+        QTextCursor title(page()->document()->firstBlock());
+        title.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(title.charFormat().fontPointSize(), 16.0); // the title's style, as on Windows
+        QCOMPARE(title.charFormat().fontWeight(), int(QFont::Bold));
         QVERIFY(shown.contains(QStringLiteral("“计  算”")));
         QVERIFY(!shown.contains(QStringLiteral("**")));
         QTest::keyClicks(page(), QStringLiteral("x1"));

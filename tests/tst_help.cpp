@@ -66,9 +66,9 @@ void TestHelp::paragraphs()
         shown(expected));
 }
 
-// The Windows page shows the blocks as styled plain text: any Markdown beyond them would show as
-// marks. Qt reads the same source as Markdown, which joins a paragraph's lines with a blank, a
-// wrong blank between ideographs: each paragraph is one line.
+// Both pages show the blocks as styled plain text: any Markdown beyond them would show as marks,
+// and a paragraph's wrapped lines are joined with a blank, a wrong blank between ideographs: each
+// paragraph is one line.
 void TestHelp::guideUsesOnlyWhatEveryPageShows()
 {
     const QString guide = QString::fromStdString(std::string(app::guide::markdown()));

@@ -5,10 +5,46 @@
 #include "app/qt/twips.h"
 
 #include <QShortcut>
+#include <QTextBlockFormat>
 #include <QTextBrowser>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace qtview {
+
+namespace {
+
+// The guide's blocks, each a paragraph of its own style, as the Windows page shows them. Qt's
+// indents are the block's left edge and its first line's offset from it.
+void fill(QTextDocument &document)
+{
+    constexpr qreal kTwipsPerPoint = 20;
+    QTextCursor cursor(&document);
+    bool first = true;
+    for (const app::guide::Paragraph &block : app::guide::paragraphs(app::guide::markdown())) {
+        const app::guide::BlockStyle style = app::guide::styleOf(block.block);
+        QTextBlockFormat paragraph;
+        paragraph.setLeftMargin(twipsToPixels(app::guide::kPageMarginTwips + style.indent + style.hanging));
+        paragraph.setTextIndent(-twipsToPixels(style.hanging));
+        paragraph.setRightMargin(twipsToPixels(app::guide::kPageMarginTwips));
+        paragraph.setTopMargin(twipsToPixels(style.spaceBefore));
+        paragraph.setBottomMargin(twipsToPixels(style.spaceAfter));
+        QTextCharFormat characters;
+        characters.setFontPointSize(style.height / kTwipsPerPoint);
+        characters.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
+        if (first) { // the document's own empty block
+            cursor.setBlockFormat(paragraph);
+            cursor.setBlockCharFormat(characters);
+        } else {
+            cursor.insertBlock(paragraph, characters);
+        }
+        first = false;
+        cursor.insertText(qtText(block.text), characters);
+    }
+}
+
+} // namespace
 
 GuideWindow::GuideWindow(QWidget &owner)
     : QWidget(&owner, Qt::Window)
@@ -24,8 +60,8 @@ GuideWindow::GuideWindow(QWidget &owner)
     text.setFamilies({ QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") });
     text.setPointSizeF(10.5);
     page->setFont(text);
-    page->setMarkdown(qtText(app::guide::markdown()));
-    page->document()->setDocumentMargin(text.pointSizeF());
+    fill(*page->document());
+    page->moveCursor(QTextCursor::Start); // the page opens at its top
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page);

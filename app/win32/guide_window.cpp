@@ -13,45 +13,9 @@ namespace winview {
 
 namespace {
 
-using app::guide::Block;
-
 constexpr const wchar_t *kClassName = L"ropecalc.Guide";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW; // resizable: the page wraps to its width
 constexpr DWORD kWindowExStyle = 0;
-constexpr LONG kTwipsPerPoint = 20;
-// Between the page's border and its text, left and right: every paragraph is indented by it, as
-// Wine's rich edit keeps no margins of its own.
-constexpr LONG kMarginTwips = 160;
-
-// How a block of the guide looks, in twips, which the page turns into pixels itself.
-struct BlockStyle {
-    LONG height; // of the characters
-    bool bold;
-    LONG indent; // of the first line
-    LONG hanging; // of the lines after it, from the first: a list item's text under its text
-    LONG spaceBefore;
-    LONG spaceAfter;
-};
-
-BlockStyle styleOf(Block block)
-{
-    constexpr LONG kText = 21 * kTwipsPerPoint / 2; // 10.5 pt
-    constexpr LONG kSpace = 6 * kTwipsPerPoint;
-    switch (block) {
-    case Block::Title:
-        return { 16 * kTwipsPerPoint, true, 0, 0, 0, 2 * kSpace };
-    case Block::Heading:
-        return { 12 * kTwipsPerPoint, true, 0, 0, kSpace, kSpace };
-    case Block::Bullet:
-    case Block::Numbered:
-        // Indented by two ideographs; "• " and "1. " are about one and a half wide.
-        return { kText, false, 2 * kText, 3 * kText / 2, 0, kSpace / 2 };
-    case Block::Paragraph:
-        break;
-    }
-    return { kText, false, 0, 0, 0, kSpace };
-}
-
 SIZE windowSize(UINT dpi)
 {
     return frameSize(app::kGuideWidth, app::kGuideHeight, kWindowStyle, kWindowExStyle, dpi);
@@ -130,7 +94,7 @@ void GuideWindow::fill()
         SendMessageW(m_page, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
         SendMessageW(m_page, EM_SETSEL, WPARAM(start.cpMin), LPARAM(-1));
 
-        const BlockStyle style = styleOf(blocks.at(k).block);
+        const app::guide::BlockStyle style = app::guide::styleOf(blocks.at(k).block);
         CHARFORMAT2W characters {};
         characters.cbSize = sizeof(characters);
         characters.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_CHARSET;
@@ -142,8 +106,8 @@ void GuideWindow::fill()
         PARAFORMAT2 paragraph {};
         paragraph.cbSize = sizeof(paragraph);
         paragraph.dwMask = PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_SPACEBEFORE | PFM_SPACEAFTER;
-        paragraph.dxStartIndent = kMarginTwips + style.indent;
-        paragraph.dxRightIndent = kMarginTwips;
+        paragraph.dxStartIndent = app::guide::kPageMarginTwips + style.indent;
+        paragraph.dxRightIndent = app::guide::kPageMarginTwips;
         paragraph.dxOffset = style.hanging;
         paragraph.dySpaceBefore = style.spaceBefore;
         paragraph.dySpaceAfter = style.spaceAfter;
