@@ -10,8 +10,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTextBrowser>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
