@@ -7,8 +7,8 @@
 // which users asked for, and sets nothing else (no font, no icon, no accessible names, no tab
 // stops, no control IDs) and handles no message but the one that ends the program, so that the
 // ratio of the calculator to it is what the calculator adds on top of a styled Win32 window.
-#include "app/control_table.h"
-#include "app/presentation.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/presentation.h"
 #include "app/win32/win_text.h"
 #include "common/purpose_table.h"
 #include "standard/rope_tables.h"

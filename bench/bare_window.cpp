@@ -3,7 +3,7 @@
 // caption, built by one plain loop and shown. It sets nothing else (no object names, fonts,
 // alignments, read-only flags, buddies, tab order) and connects nothing, so that the ratio of
 // the calculator to it is what the calculator adds on top of Qt.
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 #include "app/qt/twips.h"
 #include "common/purpose_table.h"
 #include "standard/rope_tables.h"

@@ -6,7 +6,7 @@
 // Usage: dialog_font [face]    (the dialog font's own face by default)
 #include "app/win32/dialog_font.h"
 
-#include "app/presentation.h"
+#include "app/calculator/presentation.h"
 #include "app/win32/win_text.h"
 
 #include <cstdio>

@@ -9,7 +9,7 @@
 // and the maximum of each series, in milliseconds.
 // Usage: selection_keys_win32.exe [keys]   (41 by default)
 
-#include "app/selection.h"
+#include "app/selection/selection.h"
 #include "app/win32/win_text.h"
 #include "app/win32/window.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/rope_listing.h"
+#include "app/calculator/form1.h"
 #include "common/number_format.h"
 #include "common/number_reading.h"
+#include "listing/rope_listing.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/bindings.h"
-#include "app/form1.h"
+#include "app/calculator/bindings.h"
+#include "app/calculator/form1.h"
 #include "common/colours.h"
 #include "common/safety_check.h"
 #include "form_seam.h"

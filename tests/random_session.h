@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/control_table.h"
-#include "app/form1.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/form1.h"
 #include "common/colours.h"
 #include "common/number_format.h"
 #include "common/purpose_table.h"

@@ -1,7 +1,7 @@
 // The guide and the About box by real input: F1 in the calculator and in the selection window,
 // the context menu's items, the guide's page and Esc, and the About box's version and licence.
 
-#include "app/help.h"
+#include "app/help/help.h"
 #include "app/qt/qt_text.h"
 #include "widget_actions.h"
 #include "window_fixture.h"

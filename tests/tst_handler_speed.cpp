@@ -4,9 +4,9 @@
 // rope selection takes to list every rope that passes.
 
 #include "app/qt/window.h"
-#include "app/rope_listing.h"
 #include "common/colours.h"
 #include "form_seam.h"
+#include "listing/rope_listing.h"
 #include "window_controls.h"
 
 #include <QElapsedTimer>

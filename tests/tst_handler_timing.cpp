@@ -1,8 +1,8 @@
 // When handlers run, on the window's model with no display: which input or write runs which
 // handler, nested where, and what runs nothing.
 
-#include "app/bindings.h"
-#include "app/control_table.h"
+#include "app/calculator/bindings.h"
+#include "app/calculator/control_table.h"
 #include "model_window.h"
 
 #include <QSet>

@@ -1,7 +1,7 @@
 // The help texts without a display: the guide's Markdown read into the blocks a plain-text page
 // shows, the built-in guide kept to what that page can show, and the About text.
 
-#include "app/help.h"
+#include "app/help/help.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 // read-out, input and result box is expected to hold. Measured with the font the window
 // really got, so a missing CJK font shows up as a failure here rather than as cut-off text.
 
-#include "app/presentation.h"
+#include "app/calculator/presentation.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/window.h"
 #include "standard/lookup.h"

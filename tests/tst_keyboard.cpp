@@ -2,8 +2,8 @@
 // indexes, Space chooses an option button and the list keys pick an item, and each such
 // choice runs the very handlers, and leaves the very window, that the mouse would.
 
-#include "app/control_table.h"
-#include "app/presentation.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/presentation.h"
 #include "app/qt/qt_text.h"
 #include "widget_actions.h"
 #include "window_fixture.h"

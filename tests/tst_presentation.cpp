@@ -2,7 +2,7 @@
 // rounded as the Win32 MulDiv rounds; a label grown about its middle; the option buttons that go
 // together.
 
-#include "app/presentation.h"
+#include "app/calculator/presentation.h"
 
 #include <QtTest>
 

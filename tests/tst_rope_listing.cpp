@@ -2,11 +2,11 @@
 // the job, each taken over shows the row's factor there, and bad input empties the list with a
 // line that says why.
 
-#include "app/rope_listing.h"
-#include "app/selection.h"
+#include "app/selection/selection.h"
 #include "calculator_trial.h"
 #include "common/number_format.h"
 #include "common/number_reading.h"
+#include "listing/rope_listing.h"
 #include "model_window.h"
 
 #include <QTest>

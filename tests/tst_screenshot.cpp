@@ -1,7 +1,7 @@
 // The picture the program saves to prove it shows its window: the whole window at its design
 // size with its controls drawn, and an error exit when the picture cannot be written.
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 #include "app/qt/screenshot.h"
 #include "app/qt/twips.h"
 #include "app/qt/window.h"

@@ -2,10 +2,10 @@
 // typed and picked, the list and the line under it as the selection model gives them, a rope
 // taken over into the calculator, sorting, copying, the keyboard, and closing with the owner.
 
-#include "app/help.h"
+#include "app/help/help.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/twips.h"
-#include "app/selection.h"
+#include "app/selection/selection.h"
 #include "widget_actions.h"
 #include "window_fixture.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/bindings.h"
+#include "app/calculator/bindings.h"
 #include "app/qt/window.h"
 #include "form_seam.h"
 #include "window_controls.h"

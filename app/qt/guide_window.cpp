@@ -1,6 +1,6 @@
 #include "app/qt/guide_window.h"
 
-#include "app/help.h"
+#include "app/help/help.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/twips.h"
 

@@ -1,4 +1,4 @@
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/screenshot.h"
 #include "app/qt/window.h"

@@ -1,7 +1,7 @@
 #include "app/qt/message_box.h"
 
-#include "app/control_table.h"
-#include "app/help.h"
+#include "app/calculator/control_table.h"
+#include "app/help/help.h"
 #include "app/qt/qt_text.h"
 
 #include <QMessageBox>

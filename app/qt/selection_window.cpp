@@ -1,6 +1,6 @@
 #include "app/qt/selection_window.h"
 
-#include "app/presentation.h"
+#include "app/calculator/presentation.h"
 #include "app/qt/option_button.h"
 #include "app/qt/pick_list.h"
 #include "app/qt/qt_text.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/selection.h"
+#include "app/selection/selection.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/presentation.h"
+#include "app/calculator/presentation.h"
 
 namespace qtview {
 

@@ -1,8 +1,8 @@
 #include "app/qt/window.h"
 
-#include "app/control_table.h"
-#include "app/help.h"
-#include "app/presentation.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/presentation.h"
+#include "app/help/help.h"
 #include "app/qt/guide_window.h"
 #include "app/qt/message_box.h"
 #include "app/qt/option_button.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1.h"
+#include "app/calculator/form1.h"
 
 #include <QWidget>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 
 // Every control of the Windows window has a fixed ID, so that automation tools, screen readers'
 // scripts and tests find it as the Qt build finds a widget by name: the kind's thousand plus the

@@ -1,7 +1,7 @@
 #include "app/win32/guide_window.h"
 
-#include "app/help.h"
-#include "app/presentation.h"
+#include "app/calculator/presentation.h"
+#include "app/help/help.h"
 #include "app/win32/system.h"
 #include "app/win32/win_text.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/selection.h"
+#include "app/calculator/form1.h"
+#include "app/selection/selection.h"
 #include "app/win32/system.h"
 
 #include <array>

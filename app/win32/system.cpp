@@ -1,7 +1,7 @@
 #include "app/win32/system.h"
 
-#include "app/control_table.h"
-#include "app/presentation.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/presentation.h"
 #include "app/win32/resource.h"
 #include "app/win32/win_text.h"
 

@@ -1,6 +1,6 @@
 #include "app/win32/window.h"
 
-#include "app/presentation.h"
+#include "app/calculator/presentation.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/dialog_font.h"
 #include "app/win32/guide_window.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/control_table.h"
-#include "app/form1.h"
-#include "app/help.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/form1.h"
+#include "app/help/help.h"
 #include "app/win32/system.h"
 
 #include <array>

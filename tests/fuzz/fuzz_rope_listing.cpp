@@ -1,4 +1,4 @@
-#include "app/rope_listing.h"
+#include "listing/rope_listing.h"
 #include "tests/calculator_trial.h"
 #include "tests/fuzz/reference.h"
 

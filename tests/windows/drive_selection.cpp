@@ -7,9 +7,9 @@
 //   (picture: only the job of the README's picture, guide: only the guide opened by F1, then
 //   each waits until the program ends; dpi: the windows' shape at the screen's DPI)
 
-#include "app/help.h"
-#include "app/presentation.h"
-#include "app/selection.h"
+#include "app/calculator/presentation.h"
+#include "app/help/help.h"
+#include "app/selection/selection.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/win_text.h"
 #include "tests/windows/windows_input.h"

@@ -4,8 +4,8 @@
 // which notifications are input.
 // Usage: drive_window ropecalc.exe [dpi]   (with a DPI, only the start state and the layout)
 
-#include "app/control_table.h"
-#include "app/presentation.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/presentation.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/resource.h"
 #include "app/win32/win_text.h"

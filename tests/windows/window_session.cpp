@@ -8,7 +8,7 @@
 // hold on what the program shows.
 // Usage: window_session ropecalc.exe   (ROPECALC_SEED, ROPECALC_ACTIONS choose another session)
 
-#include "app/form1.h"
+#include "app/calculator/form1.h"
 #include "tests/random_session.h"
 #include "tests/windows/windows_input.h"
 

@@ -4,7 +4,7 @@
 // own process and its window found, controls read back by their fixed IDs, and SendInput
 // clicks, keys and Unicode typing.
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/win_text.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/rope_listing.h"
+#include "app/calculator/form1.h"
 #include "common/purpose_table.h"
+#include "listing/rope_listing.h"
 
 #include <array>
 #include <cstddef>

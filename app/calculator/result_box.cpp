@@ -1,5 +1,5 @@
-#include "app/form1.h"
-#include "app/handlers.h"
+#include "app/calculator/form1.h"
+#include "app/calculator/handlers.h"
 #include "common/colours.h"
 
 #include <variant>

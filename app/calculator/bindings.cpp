@@ -1,7 +1,7 @@
-#include "app/bindings.h"
+#include "app/calculator/bindings.h"
 
-#include "app/form1.h"
-#include "app/handlers.h"
+#include "app/calculator/form1.h"
+#include "app/calculator/handlers.h"
 
 namespace app {
 

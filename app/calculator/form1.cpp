@@ -1,7 +1,7 @@
-#include "app/form1.h"
+#include "app/calculator/form1.h"
 
-#include "app/bindings.h"
-#include "app/presentation.h"
+#include "app/calculator/bindings.h"
+#include "app/calculator/presentation.h"
 #include "common/purpose_table.h"
 #include "standard/rope_tables.h"
 #include "traditional/rope_tables.h"

@@ -1,6 +1,6 @@
-#include "app/help.h"
+#include "app/help/help.h"
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 
 namespace app {
 

@@ -1,6 +1,6 @@
-#include "app/selection.h"
+#include "app/selection/selection.h"
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "app/rope_listing.h"
+#include "listing/rope_listing.h"
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 #include "common/number_format.h"
 #include "common/number_reading.h"
 #include "common/safety_check.h"

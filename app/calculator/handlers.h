@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 #include "common/purpose_table.h"
 #include "common/safety_check.h"
 #include "standard/check.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/control_table.h"
+#include "app/calculator/control_table.h"
 
 #include <algorithm>
 #include <array>

@@ -21,8 +21,8 @@
 // clearing a list's text or changing an enabled flag runs nothing; a disabled control takes no
 // input.
 
-#include "app/bindings.h"
-#include "app/control_table.h"
+#include "app/calculator/bindings.h"
+#include "app/calculator/control_table.h"
 #include "common/colours.h"
 
 #include <array>

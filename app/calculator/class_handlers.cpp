@@ -1,6 +1,6 @@
-#include "app/control_table.h"
-#include "app/form1.h"
-#include "app/handlers.h"
+#include "app/calculator/control_table.h"
+#include "app/calculator/form1.h"
+#include "app/calculator/handlers.h"
 #include "standard/check.h"
 #include "standard/rope_tables.h"
 
