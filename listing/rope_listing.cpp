@@ -1,6 +1,5 @@
 #include "listing/rope_listing.h"
 
-#include "app/calculator/control_table.h"
 #include "common/number_format.h"
 #include "common/number_reading.h"
 #include "common/safety_check.h"
@@ -16,11 +15,6 @@ namespace app::listing {
 
 namespace {
 
-// The captions the calculator shows for each class and grade: its labels.
-constexpr auto kTraditionalClassLabels = group<Kind::Label>(1, 2, 3, 4);
-constexpr auto kTraditionalGradeLabels = group<Kind::Label>(5, 6, 7, 8, 9);
-constexpr auto kStandardClassLabels = group<Kind::Label>(17, 18, 19, 20);
-constexpr std::array<std::string_view, standard::kCoreCount> kCoreNames { "纤维芯", "钢芯" };
 constexpr std::array<std::string_view, 2> kMethodNames { "传统", "标准" };
 constexpr std::array<std::string_view, standard::kWorkTypeCount> kWorkNames { "安装", "矿建" };
 
@@ -92,8 +86,8 @@ void addTraditional(std::vector<Entry> &entries)
                 const std::optional<double> breaking = common::wholeNumber(shown->forces->rope);
                 const std::string_view item = table.rows[std::size_t(r)].item;
                 entries.push_back({ { Method::Traditional, c, g, std::nullopt, r },
-                    captionOf(kTraditionalClassLabels.at(c)), captionOf(kTraditionalGradeLabels.at(g)), item,
-                    shown->weight, common::wholeNumber(shown->weight).value_or(0), diameterOf(item),
+                    traditional::kRopeClassNames.at(c), traditional::kGradeNames.at(g), item, shown->weight,
+                    common::wholeNumber(shown->weight).value_or(0), diameterOf(item),
                     { breaking, breaking } });
             }
     }
@@ -118,8 +112,8 @@ void addStandardRows(std::vector<Entry> &entries, std::size_t c, std::size_t g, 
             return standard::breakingForce(fibre, steel, { ropeClass, core, work });
         };
         const std::string_view item = table[std::size_t(r)].item;
-        entries.push_back({ { Method::Standard, c, g, core, r }, captionOf(kStandardClassLabels.at(c)),
-            captionOf(kStandardGradeLabels.at(g)), item, *weight, common::wholeNumber(*weight).value_or(0),
+        entries.push_back({ { Method::Standard, c, g, core, r }, standard::kRopeClassNames.at(c),
+            standard::kGradeNames.at(g), item, *weight, common::wholeNumber(*weight).value_or(0),
             diameterOf(item),
             { breaking(standard::WorkType::Installation), breaking(standard::WorkType::MineConstruction) } });
     }
@@ -174,8 +168,8 @@ Listing listRopes(const Catalogue &catalogue, const Job &job)
         const double tensionValue = common::wholeNumber(tension).value_or(0);
         listing.rows.push_back({ entry.rope,
             { std::string(kMethodNames.at(method)), std::string(entry.ropeClass), std::string(entry.grade),
-                core == 0 ? std::string() : std::string(kCoreNames.at(core - 1)), std::string(entry.item),
-                entry.weight, common::formatGeneral(breaking), std::move(tension),
+                core == 0 ? std::string() : std::string(standard::kCoreNames.at(core - 1)),
+                std::string(entry.item), entry.weight, common::formatGeneral(breaking), std::move(tension),
                 traditional ? common::formatGeneral(passed->factor)
                             : common::formatTwoDecimals(passed->factor) },
             { double(method), double(entry.rope.ropeClass), double(method * 10 + entry.rope.grade),

@@ -13,9 +13,14 @@ namespace standard {
 
 enum class Grade { N1470, N1570, N1670, N1770, N1870 };
 inline constexpr std::size_t kGradeCount = std::size_t(Grade::N1870) + 1;
+// Each grade as the calculator's labels and the rope listing show it.
+inline constexpr std::array<std::string_view, kGradeCount> kGradeNames { "1470kN/mm2", "1570kN/mm2",
+    "1670kN/mm2", "1770kN/mm2", "1870kN/mm2" };
 
 enum class Core { Fibre, Steel };
 inline constexpr std::size_t kCoreCount = std::size_t(Core::Steel) + 1;
+// Each core as the rope listing names it.
+inline constexpr std::array<std::string_view, kCoreCount> kCoreNames { "纤维芯", "钢芯" };
 
 // A six-strand rope (6×19＋1, 6×37＋1, 6×61＋1): its weight with each kind of core, and the
 // breaking force of the fibre-core and of the steel-core rope in the grades 1570 to 1870.
@@ -184,6 +189,10 @@ inline constexpr std::array<EighteenStrandRow, 27> k18x7 { {
 // The rope classes of the method, in the order of their buttons and lists.
 enum class RopeClass { C6x19, C6x37, C6x61, C18x7 };
 inline constexpr std::size_t kRopeClassCount = std::size_t(RopeClass::C18x7) + 1;
+// Each class as the calculator's labels and the rope listing show it: U+00D7 and the full-width
+// plus U+FF0B.
+inline constexpr std::array<std::string_view, kRopeClassCount> kRopeClassNames { "6×19＋1", "6×37＋1",
+    "6×61＋1", "18×7＋1" };
 
 // The grades and cores a class is made in: the six-strand ropes with either core in 1570 to
 // 1870, 18×7＋1 with a fibre core only, in all five grades.

@@ -13,6 +13,9 @@ namespace traditional {
 
 enum class Grade { Kg140, Kg155, Kg170, Kg185, Kg200 };
 inline constexpr std::size_t kGradeCount = std::size_t(Grade::Kg200) + 1;
+// Each grade as the calculator's labels and the rope listing show it.
+inline constexpr std::array<std::string_view, kGradeCount> kGradeNames { "140kg/mm2", "155kg/mm2",
+    "170kg/mm2", "185kg/mm2", "200kg/mm2" };
 
 struct BreakingForce {
     int total; // all the wires together, close to area × grade
@@ -168,6 +171,10 @@ inline constexpr RopeTable k6x61 { k6x61Rows, k6x61Kg200 };
 // traditional data: its list offers nothing.
 enum class RopeClass { C6x19, C6x37, C6x61, C18x7 };
 inline constexpr std::size_t kRopeClassCount = std::size_t(RopeClass::C18x7) + 1;
+// Each class as the calculator's labels and the rope listing show it: U+00D7 and the full-width
+// plus U+FF0B.
+inline constexpr std::array<std::string_view, kRopeClassCount> kRopeClassNames { "6×19＋1", "6×37＋1",
+    "6×61＋1", "18×7＋1" };
 
 constexpr RopeTable tableOf(RopeClass ropeClass)
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "standard/rope_tables.h"
+#include "traditional/rope_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <concepts>
@@ -89,14 +92,13 @@ struct ControlSpec {
     Style style;
 };
 
-// Upper frame: the traditional method; lower frame: the standard method. Class captions use
-// U+00D7 and the full-width plus U+FF0B; " 破断拉力" keeps its leading blank; "计  算" has two.
-// Labels marked "design:" are wider than the design sheet so that their caption fits in the
-// 9-point dialog font, where an ideograph, "×" and "＋" are 12 pixels wide and a digit 6:
-// "6×19＋1" needs 48 pixels (720 twips), "纤维芯" 36 (540 twips). Label3 moves left so as not
-// to reach under its button; Label28 moves left so as to end where Option19 begins. The
-// diameter lists are one pixel wider, so that a picked "φ11.0" (33.1 pixels) and the cursor fit
-// their field and the field does not scroll its first pixel out of sight.
+// Upper frame: the traditional method; lower frame: the standard method. Class and grade
+// captions are the names the methods' tables give them; " 破断拉力" keeps its leading blank; "计  算" has
+// two. Labels marked "design:" are wider than the design sheet so that their caption fits in the 9-point
+// dialog font, where an ideograph, "×" and "＋" are 12 pixels wide and a digit 6: "6×19＋1" needs 48 pixels
+// (720 twips), "纤维芯" 36 (540 twips). Label3 moves left so as not to reach under its button; Label28 moves
+// left so as to end where Option19 begins. The diameter lists are one pixel wider, so that a picked "φ11.0"
+// (33.1 pixels) and the cursor fit their field and the field does not scroll its first pixel out of sight.
 inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Frame, 1, Ref {}, "传统安全系数计算方法", 126, 126, 7574, 2912, 0, Style::Plain },
     { Kind::Frame, 7, Ref {}, "安全系数计算方法", 126, 3276, 7574, 2912, 43, Style::Plain },
@@ -106,23 +108,27 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Frame, 3, frame(1), "强度", 252, 1008, 1300, 1680, 10, Style::Plain },
     { Kind::Frame, 4, frame(1), "钢丝绳直径", 1638, 1008, 4172, 646, 21, Style::Plain },
     { Kind::Frame, 5, frame(1), "钢丝绳参数", 1638, 1788, 4172, 900, 26, Style::Plain },
-    { Kind::Label, 1, frame(2), "6×19＋1", 100, 260, 720, 156, 3, Style::Plain }, // design: 700 wide
+    { Kind::Label, 1, frame(2), traditional::kRopeClassNames[0], 100, 260, 720, 156, 3,
+        Style::Plain }, // design: 700 wide
     { Kind::Option, 1, frame(2), "", 830, 230, 266, 266, 2, Style::Plain },
-    { Kind::Label, 2, frame(2), "6×37＋1", 1273, 260, 720, 156, 4, Style::Plain }, // design: 700 wide
+    { Kind::Label, 2, frame(2), traditional::kRopeClassNames[1], 1273, 260, 720, 156, 4,
+        Style::Plain }, // design: 700 wide
     { Kind::Option, 2, frame(2), "", 1993, 230, 266, 266, 7, Style::Plain },
-    { Kind::Label, 3, frame(2), "6×61＋1", 2436, 260, 720, 156, 5, Style::Plain }, // design: 2446, 700
+    { Kind::Label, 3, frame(2), traditional::kRopeClassNames[2], 2436, 260, 720, 156, 5,
+        Style::Plain }, // design: 2446, 700
     { Kind::Option, 3, frame(2), "", 3156, 230, 266, 266, 8, Style::Plain },
-    { Kind::Label, 4, frame(2), "18×7＋1", 3620, 260, 720, 156, 6, Style::Plain }, // design: 700 wide
+    { Kind::Label, 4, frame(2), traditional::kRopeClassNames[3], 3620, 260, 720, 156, 6,
+        Style::Plain }, // design: 700 wide
     { Kind::Option, 4, frame(2), "", 4350, 230, 266, 266, 9, Style::Plain },
-    { Kind::Label, 5, frame(3), "140kg/mm2", 100, 252, 896, 200, 11, Style::Plain },
+    { Kind::Label, 5, frame(3), traditional::kGradeNames[0], 100, 252, 896, 200, 11, Style::Plain },
     { Kind::Option, 5, frame(3), "", 1008, 230, 266, 266, 12, Style::Plain },
-    { Kind::Label, 6, frame(3), "155kg/mm2", 100, 535, 896, 200, 13, Style::Plain },
+    { Kind::Label, 6, frame(3), traditional::kGradeNames[1], 100, 535, 896, 200, 13, Style::Plain },
     { Kind::Option, 6, frame(3), "", 1008, 512, 266, 266, 17, Style::Plain },
-    { Kind::Label, 7, frame(3), "170kg/mm2", 100, 818, 896, 200, 14, Style::Plain },
+    { Kind::Label, 7, frame(3), traditional::kGradeNames[2], 100, 818, 896, 200, 14, Style::Plain },
     { Kind::Option, 7, frame(3), "", 1008, 794, 266, 266, 18, Style::Plain },
-    { Kind::Label, 8, frame(3), "185kg/mm2", 100, 1101, 896, 200, 15, Style::Plain },
+    { Kind::Label, 8, frame(3), traditional::kGradeNames[3], 100, 1101, 896, 200, 15, Style::Plain },
     { Kind::Option, 8, frame(3), "", 1008, 1076, 266, 266, 19, Style::Plain },
-    { Kind::Label, 9, frame(3), "200kg/mm2", 100, 1386, 896, 200, 16, Style::Plain },
+    { Kind::Label, 9, frame(3), traditional::kGradeNames[4], 100, 1386, 896, 200, 16, Style::Plain },
     { Kind::Option, 9, frame(3), "", 1008, 1360, 266, 266, 20, Style::Plain },
     { Kind::Combo, 1, frame(4), "", 126, 252, 911, 280, 22, Style::Plain }, // design: 896 wide
     { Kind::Combo, 2, frame(4), "", 1134, 252, 911, 280, 23, Style::Plain }, // design: 896 wide
@@ -149,23 +155,27 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Frame, 10, frame(7), "钢丝绳直径", 1638, 1008, 4172, 646, 54, Style::Plain },
     { Kind::Frame, 11, frame(7), "近似重量:kg/100m", 1638, 1788, 2304, 900, 59, Style::Plain },
     { Kind::Frame, 12, frame(7), "最小破断拉力:KN", 4032, 1788, 1778, 900, 62, Style::Plain },
-    { Kind::Label, 17, frame(8), "6×19＋1", 100, 260, 720, 160, 45, Style::Plain }, // design: 700 wide
+    { Kind::Label, 17, frame(8), standard::kRopeClassNames[0], 100, 260, 720, 160, 45,
+        Style::Plain }, // design: 700 wide
     { Kind::Option, 10, frame(8), "", 830, 230, 266, 266, 49, Style::Plain },
-    { Kind::Label, 18, frame(8), "6×37＋1", 1273, 260, 720, 160, 46, Style::Plain }, // design: 700 wide
+    { Kind::Label, 18, frame(8), standard::kRopeClassNames[1], 1273, 260, 720, 160, 46,
+        Style::Plain }, // design: 700 wide
     { Kind::Option, 11, frame(8), "", 2016, 230, 266, 266, 50, Style::Plain },
-    { Kind::Label, 19, frame(8), "6×61＋1", 2446, 260, 720, 160, 47, Style::Plain }, // design: 700 wide
+    { Kind::Label, 19, frame(8), standard::kRopeClassNames[2], 2446, 260, 720, 160, 47,
+        Style::Plain }, // design: 700 wide
     { Kind::Option, 12, frame(8), "", 3176, 230, 266, 266, 51, Style::Plain },
-    { Kind::Label, 20, frame(8), "18×7＋1", 3620, 260, 720, 160, 48, Style::Plain }, // design: 700 wide
+    { Kind::Label, 20, frame(8), standard::kRopeClassNames[3], 3620, 260, 720, 160, 48,
+        Style::Plain }, // design: 700 wide
     { Kind::Option, 13, frame(8), "", 4350, 230, 266, 266, 52, Style::Plain },
-    { Kind::Label, 21, frame(9), "1470kN/mm2", 100, 252, 896, 200, 66, Style::Plain },
+    { Kind::Label, 21, frame(9), standard::kGradeNames[0], 100, 252, 896, 200, 66, Style::Plain },
     { Kind::Option, 14, frame(9), "", 1008, 230, 266, 266, 67, Style::Plain },
-    { Kind::Label, 22, frame(9), "1570kN/mm2", 100, 538, 896, 196, 68, Style::Plain },
+    { Kind::Label, 22, frame(9), standard::kGradeNames[1], 100, 538, 896, 196, 68, Style::Plain },
     { Kind::Option, 15, frame(9), "", 1008, 512, 266, 266, 71, Style::Plain },
-    { Kind::Label, 23, frame(9), "1670kN/mm2", 100, 820, 896, 196, 69, Style::Plain },
+    { Kind::Label, 23, frame(9), standard::kGradeNames[2], 100, 820, 896, 196, 69, Style::Plain },
     { Kind::Option, 16, frame(9), "", 1008, 794, 266, 266, 72, Style::Plain },
-    { Kind::Label, 24, frame(9), "1770kN/mm2", 100, 1102, 896, 196, 70, Style::Plain },
+    { Kind::Label, 24, frame(9), standard::kGradeNames[3], 100, 1102, 896, 196, 70, Style::Plain },
     { Kind::Option, 17, frame(9), "", 1008, 1076, 266, 266, 73, Style::Plain },
-    { Kind::Label, 33, frame(9), "1870kN/mm2", 100, 1386, 896, 200, 88, Style::Plain },
+    { Kind::Label, 33, frame(9), standard::kGradeNames[4], 100, 1386, 896, 200, 88, Style::Plain },
     { Kind::Option, 18, frame(9), "", 1008, 1360, 266, 266, 86, Style::Plain },
     { Kind::Combo, 6, frame(10), "", 126, 252, 911, 280, 55, Style::Plain }, // design: 896 wide
     { Kind::Combo, 7, frame(10), "", 1134, 252, 911, 280, 56, Style::Plain }, // design: 896 wide
