@@ -154,7 +154,7 @@ fi
 # The slowest handler, a class pick: the test fails when its median is 1 ms or more. Each
 # QBENCHMARK figure is the median of nine, so that one burst of load elsewhere does not set it.
 echo
-if QT_QPA_PLATFORM=offscreen build/tests/tst_handler_speed -median 9 >"$work/handler" 2>&1; then
+if QT_QPA_PLATFORM=offscreen build/tests/qt/tst_handler_speed -median 9 >"$work/handler" 2>&1; then
     grep -E '^QINFO|^RESULT|msecs per iteration' "$work/handler" | sed 's/^QINFO  : TestHandlerSpeed:://'
     echo "The class picks and the listing are under 1 ms."
 else
@@ -165,7 +165,7 @@ fi
 
 # The rope selection window's worst case: a keystroke in the load box to the repainted list.
 echo
-if QT_QPA_PLATFORM=offscreen build/tests/list_repaint >"$work/list" 2>&1; then
+if QT_QPA_PLATFORM=offscreen build/tests/qt/list_repaint >"$work/list" 2>&1; then
     grep -E '^(rows|ms|median)' "$work/list"
     echo "The list repaints within a frame."
 else

@@ -18,7 +18,7 @@ export WINEPREFIX=$root/build-bench-windows/wine
 source scripts/wine_display.sh
 start_wine_display
 out=$(mktemp /tmp/ropecalc-keys.XXXXXX)
-bash scripts/wine_run.sh build-windows/tests/windows/selection_keys_win32.exe "$keys" </dev/null | tee "$out" ||
+bash scripts/wine_run.sh build-windows/tests/win32/selection_keys_win32.exe "$keys" </dev/null | tee "$out" ||
     { rm -f "$out"; exit 2; }
 median=$(sed -n 's/^load 1 <-> 11.*median \([0-9.]*\) ms.*/\1/p' "$out")
 rm -f "$out"

@@ -34,7 +34,7 @@ echo docs/window-windows.png
 picture() {
     local ready
     ready=$(mktemp /tmp/ropecalc-selection.XXXXXX)
-    bash scripts/wine_run.sh build-windows/tests/windows/drive_selection.exe \
+    bash scripts/wine_run.sh build-windows/tests/win32/drive_selection.exe \
         "$PWD/build-windows/app/win32/ropecalc.exe" "$1" </dev/null >"$ready" 2>&1 &
     for _ in $(seq 600); do
         grep -q ready "$ready" && break

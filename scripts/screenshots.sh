@@ -9,4 +9,4 @@ bash scripts/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target screenshot_states -j"$jobs" >/dev/null
 mkdir -p docs
-env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=offscreen build/tests/screenshot_states docs
+env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=offscreen build/tests/qt/screenshot_states docs

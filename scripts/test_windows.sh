@@ -10,7 +10,7 @@ bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-arphic-gb
 # The Linux build's parity program, which the Windows one is compared with.
 cmake --preset release >/dev/null
 cmake --build --preset release --target parity -j"$jobs"
-bash scripts/build_windows.sh -DROPECALC_NATIVE_PARITY="$PWD/build/tests/parity"
+bash scripts/build_windows.sh -DROPECALC_NATIVE_PARITY="$PWD/build/tests/support/parity"
 bash scripts/tidy_windows.sh
 # The start-up benchmark's programs are built, not run, so that they keep up with the code they
 # share with the calculator.

@@ -1,0 +1,391 @@
+// The rope selection window by real input: opened from the calculator's context menu, a job
+// typed and picked, the list and the line under it as the selection model gives them, a rope
+// taken over into the calculator, sorting, copying, the keyboard, and closing with the owner.
+
+#include "app/help/help.h"
+#include "app/qt/qt_text.h"
+#include "app/qt/twips.h"
+#include "app/selection/selection.h"
+#include "tests/qt/widget_actions.h"
+#include "tests/qt/window_fixture.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+
+using app::listing::Column;
+
+constexpr int kHeadframeHoist = 2; // "井架提升6" in the purpose list
+
+// A point of the widget that no child covers, so a click there reaches the widget itself.
+QPoint bareSpot(const QWidget *widget)
+{
+    for (int y = 2; y < widget->height() - 2; y += 3)
+        for (int x = 2; x < widget->width() - 2; x += 3)
+            if (widget->childAt(x, y) == nullptr)
+                return { x, y };
+    qFatal("%s has no bare spot", qPrintable(widget->objectName()));
+}
+
+// A right click as the platform reports it, through the window, which makes the context-menu
+// event of the widget under the pointer.
+void rightClick(QWidget *widget, QPoint point)
+{
+    QWidget *top = widget->window();
+    QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, widget->mapTo(top, point));
+}
+
+QStringList cellsOf(const QAbstractItemModel *model, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column)
+        cells << model->index(row, column).data().toString();
+    return cells;
+}
+
+QStringList cellsOf(const app::listing::Listed &row)
+{
+    QStringList cells;
+    for (const std::string &cell : row.cells)
+        cells << qtview::qtText(cell);
+    return cells;
+}
+
+} // namespace
+
+class TestSelectionWindow : public WindowFixture {
+    Q_OBJECT
+
+private:
+    QMenu *menu() const { return m_form->findChild<QMenu *>(QStringLiteral("contextMenu")); }
+    bool menuShown() const { return menu() != nullptr && menu()->isVisible(); }
+    QWidget *selection() const { return m_form->findChild<QWidget *>(QStringLiteral("Selection")); }
+    template <typename T> T *in(const QString &name) const
+    {
+        return WindowControls(selection()).find<T>(name);
+    }
+    template <typename T> T *in(const char *name) const { return in<T>(QString::fromLatin1(name)); }
+    QTableView *table() const { return in<QTableView>("ropeList"); }
+
+    // Right-click on a label of the calculator, then a click on the menu's item.
+    bool openSelection() const
+    {
+        rightClick(m_form->findChild<QWidget *>(QStringLiteral("Label1")), { 3, 3 });
+        if (!menuShown())
+            return false;
+        QAction *item = menu()->findChild<QAction *>(QStringLiteral("selectRopesAction"));
+        QTest::mouseClick(menu(), Qt::LeftButton, {}, menu()->actionGeometry(item).center());
+        return selection() != nullptr && QTest::qWaitForWindowExposed(selection());
+    }
+
+    // Load 2000, length 600, "井架提升6" picked or typed; the model told the same.
+    void typeJob(app::Selection &expected, bool pickPurpose) const
+    {
+        actions::type(in<QLineEdit>("loadBox"), QStringLiteral("2000"));
+        actions::type(in<QLineEdit>("lengthBox"), QStringLiteral("600"));
+        expected.typeLoad("2000");
+        expected.typeLength("600");
+        if (pickPurpose) {
+            QVERIFY(actions::pickWithMouse(in<QComboBox>("purposeBox"), kHeadframeHoist));
+            expected.pickPurpose(kHeadframeHoist);
+        } else {
+            actions::type(in<QComboBox>("purposeBox")->lineEdit(), QStringLiteral("井架提升6"));
+            expected.typePurpose("井架提升6");
+        }
+    }
+
+    // The calculator's result box of the row's method.
+    QString resultFor(const app::listing::Listed &row) const
+    {
+        return text(row.rope.method == app::listing::Method::Traditional ? 6 : 13)->text();
+    }
+
+private slots:
+    void init() { QVERIFY(openWindow()); }
+
+    void contextMenuByMouse_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("where"); // "bare": where none of its children is
+        QTest::addColumn<int>("option"); // an option button clicked first, if not 0
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("window") << "Form1"
+                                << "bare" << 0 << true;
+        QTest::newRow("frame") << "Frame1"
+                               << "bare" << 0 << true;
+        QTest::newRow("label") << "Label1"
+                               << "centre" << 0 << true;
+        QTest::newRow("option button") << "Option1"
+                                       << "centre" << 0 << true;
+        QTest::newRow("push button") << "Command1"
+                                     << "centre" << 0 << true;
+        QTest::newRow("box") << "Text5"
+                             << "centre" << 0 << false;
+        QTest::newRow("read-out") << "Text1"
+                                  << "centre" << 0 << false;
+        QTest::newRow("list's field") << "Combo5"
+                                      << "centre" << 0 << false;
+        QTest::newRow("list's arrow") << "Combo5"
+                                      << "right" << 0 << false;
+        // A standard class disables the traditional method's diameter lists.
+        QTest::newRow("disabled list") << "Combo1"
+                                       << "centre" << 11 << false;
+    }
+
+    // Boxes and lists keep their own editing menu; elsewhere the right button opens ours.
+    void contextMenuByMouse()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, where);
+        QFETCH(int, option);
+        QFETCH(bool, opens);
+        if (option != 0)
+            click(option);
+        QWidget *widget
+            = control == QStringLiteral("Form1") ? m_form.get() : m_form->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->isEnabled(), option == 0);
+        const QPoint point = where == QStringLiteral("bare") ? bareSpot(widget)
+            : where == QStringLiteral("right") ? QPoint(widget->width() - 4, widget->height() / 2)
+                                               : widget->rect().center();
+        rightClick(widget, point);
+        QCOMPARE(menuShown(), opens);
+        if (opens) {
+            const QList<QAction *> items = menu()->actions();
+            QCOMPARE(items.size(), qsizetype(app::kMenuItems.size()));
+            QCOMPARE(items.first()->text(), QStringLiteral("选择钢丝绳…"));
+        }
+        QApplication::closeAllWindows(); // the editing menu of a box, if any
+    }
+
+    void contextMenuByKeyboard_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Shift+F10 on an option button")
+            << "Option1" << int(Qt::Key_F10) << int(Qt::ShiftModifier) << true;
+        QTest::newRow("Menu key on an option button") << "Option10" << int(Qt::Key_Menu) << 0 << true;
+        QTest::newRow("Shift+F10 on a push button")
+            << "Command2" << int(Qt::Key_F10) << int(Qt::ShiftModifier) << true;
+        QTest::newRow("F10 alone") << "Option1" << int(Qt::Key_F10) << 0 << false;
+        QTest::newRow("Shift+F10 in a box") << "Text5" << int(Qt::Key_F10) << int(Qt::ShiftModifier) << false;
+        QTest::newRow("Menu key in a box") << "Text5" << int(Qt::Key_Menu) << 0 << false;
+    }
+
+    void contextMenuByKeyboard()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, opens);
+        QApplication::setActiveWindow(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QWidget *widget = m_form->findChild<QWidget *>(control);
+        widget->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), widget);
+        QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(menuShown(), opens);
+    }
+
+    void job_data()
+    {
+        QTest::addColumn<bool>("pickPurpose");
+        QTest::addColumn<QString>("uncheck"); // a method's check box clicked off, if any
+        QTest::newRow("picked purpose, both methods") << true << QString();
+        QTest::newRow("typed purpose, both methods") << false << QString();
+        QTest::newRow("traditional only") << true << "standardCheck";
+        QTest::newRow("standard only") << true << "traditionalCheck";
+    }
+
+    // The list and the line under it are the model's for the same input; Enter on the first
+    // row makes the calculator show exactly its safety factor and brings the calculator up.
+    void job()
+    {
+        QFETCH(bool, pickPurpose);
+        QFETCH(QString, uncheck);
+        QVERIFY(openSelection());
+        QCOMPARE(selection()->parentWidget(), m_form.get());
+        QVERIFY(selection()->isWindow());
+        QCOMPARE(selection()->windowTitle(), QStringLiteral("选择钢丝绳"));
+        QCOMPARE(selection()->size(),
+            QSize(qtview::twipsToPixels(app::kSelectionWidth), qtview::twipsToPixels(app::kSelectionHeight)));
+        QCOMPARE(selection()->minimumSize(), selection()->maximumSize());
+        app::Selection expected;
+        QCOMPARE(in<QLabel>("statusLabel")->text(), qtview::qtText(expected.status()));
+        typeJob(expected, pickPurpose);
+        if (!uncheck.isEmpty()) {
+            QTest::mouseClick(in<QCheckBox>(qPrintable(uncheck)), Qt::LeftButton);
+            expected.showMethod(uncheck == QStringLiteral("standardCheck")
+                    ? app::listing::Method::Standard
+                    : app::listing::Method::Traditional,
+                false);
+        }
+        QVERIFY(!expected.rows().empty());
+        QCOMPARE(table()->model()->rowCount(), int(expected.rows().size()));
+        QCOMPARE(cellsOf(table()->model(), 0), cellsOf(expected.rows().front()));
+        QCOMPARE(in<QLabel>("statusLabel")->text(), qtview::qtText(expected.status()));
+        QCOMPARE(table()->currentIndex().row(), 0);
+        // The inputs keep what the user typed.
+        QCOMPARE(in<QLineEdit>("loadBox")->text(), QStringLiteral("2000"));
+        QCOMPARE(in<QComboBox>("purposeBox")->currentText(), QStringLiteral("井架提升6"));
+
+        QTest::keyClick(table(), Qt::Key_Return);
+        const QString factor = qtview::qtText(expected.rows().front().cells.at(std::size_t(Column::Factor)));
+        QCOMPARE(resultFor(expected.rows().front()), factor);
+        QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
+
+        // Closed by Esc, it is only hidden; the menu shows it again with the job as it was.
+        selection()->activateWindow();
+        QTest::keyClick(in<QLineEdit>("loadBox"), Qt::Key_Escape);
+        QVERIFY(!selection()->isVisible());
+        QVERIFY(openSelection());
+        QCOMPARE(in<QLineEdit>("lengthBox")->text(), QStringLiteral("600"));
+        QCOMPARE(cellsOf(table()->model(), 0), cellsOf(expected.rows().front()));
+        QCOMPARE(m_form->findChildren<QWidget *>(QStringLiteral("Selection")).size(), 1);
+    }
+
+    void takeOverWays_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("double-click") << "double-click";
+        QTest::newRow("用于计算") << "button";
+        QTest::newRow("keypad Enter") << "keypad Enter";
+    }
+
+    // A row other than the first, made current by a click or a double-click, is the one taken,
+    // by the double-click, the button or the keypad's Enter.
+    void takeOverWays()
+    {
+        QFETCH(QString, way);
+        QVERIFY(openSelection());
+        app::Selection expected;
+        typeJob(expected, true);
+        const auto &rows = expected.rows();
+        const auto factorOf = [](const app::listing::Listed &row) {
+            return qtview::qtText(row.cells.at(std::size_t(Column::Factor)));
+        };
+        int other = 1;
+        while (other < int(rows.size()) && factorOf(rows.at(std::size_t(other))) == factorOf(rows.front()))
+            ++other;
+        QVERIFY(other < 12); // on the first screen of the list
+        const QPoint centre = table()->visualRect(table()->model()->index(other, 0)).center();
+        if (way == QStringLiteral("double-click")) {
+            // Through the window, as the platform reports it: press, release, press, release.
+            QTest::mouseDClick(selection()->windowHandle(), Qt::LeftButton, {},
+                table()->viewport()->mapTo(selection(), centre));
+        } else {
+            QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre);
+            if (way == QStringLiteral("button"))
+                QTest::mouseClick(in<QPushButton>("useButton"), Qt::LeftButton);
+            else
+                QTest::keyClick(table(), Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        QCOMPARE(resultFor(rows.at(std::size_t(other))), factorOf(rows.at(std::size_t(other))));
+    }
+
+    void sorting_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("破断拉力 ascending") << int(Column::Breaking) << 1;
+        QTest::newRow("安全系数 descending") << int(Column::Factor) << 2;
+        QTest::newRow("类别 ascending") << int(Column::Class) << 1;
+    }
+
+    // A header click orders the list as the model orders it, and shows so in the header.
+    void sorting()
+    {
+        QFETCH(int, column);
+        QFETCH(int, clicks);
+        QVERIFY(openSelection());
+        app::Selection expected;
+        typeJob(expected, true);
+        QHeaderView *header = table()->horizontalHeader();
+        const QPoint middle(
+            header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        for (int i = 0; i < clicks; ++i) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+            expected.sortBy(Column(column));
+            QTest::qWait(QApplication::doubleClickInterval() + 20); // two clicks, not a double-click
+        }
+        QCOMPARE(cellsOf(table()->model(), 0), cellsOf(expected.rows().front()));
+        QCOMPARE(
+            cellsOf(table()->model(), table()->model()->rowCount() - 1), cellsOf(expected.rows().back()));
+        QCOMPARE(header->sortIndicatorSection(), column);
+        QCOMPARE(
+            header->sortIndicatorOrder(), expected.descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QCOMPARE(table()->currentIndex().row(), 0);
+    }
+
+    void copy()
+    {
+        QVERIFY(openSelection());
+        app::Selection expected;
+        typeJob(expected, false);
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(in<QPushButton>("copyButton"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8(expected.copyText()));
+    }
+
+    // Tab visits every input in the order of the control table, and each label names its input.
+    void keyboard()
+    {
+        QVERIFY(openSelection());
+        QVERIFY(QTest::qWaitForWindowActive(selection()));
+        QStringList expected;
+        QStringList visited;
+        const QLabel *label = nullptr;
+        for (const app::SelectionSpec &row : app::kSelectionControls) {
+            QWidget *control = in<QWidget>(qtview::qtText(row.name));
+            if (row.piece == app::Piece::Label) {
+                label = static_cast<QLabel *>(control);
+                continue;
+            }
+            if (row.piece == app::Piece::Status)
+                continue;
+            if (label != nullptr)
+                QCOMPARE(label->buddy(), control);
+            label = nullptr;
+            if (!row.accessibleName.empty())
+                QCOMPARE(control->accessibleName(), qtview::qtText(row.accessibleName));
+            expected << qtview::qtText(row.name);
+        }
+        in<QLineEdit>("loadBox")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < expected.size(); ++i) {
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            // The purpose list's field counts as the list.
+            const QWidget *control = focused;
+            while (control != nullptr && !expected.contains(control->objectName()))
+                control = control->parentWidget();
+            visited << (control != nullptr ? control->objectName() : focused->objectName());
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    // With both windows open, closing the calculator closes the selection window and ends the
+    // program's event loop, as the last window closed does.
+    void closingTheCalculatorQuits()
+    {
+        QVERIFY(openSelection());
+        QTimer::singleShot(0, m_form.get(), [this] { m_form->close(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!selection()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestSelectionWindow)
+#include "tst_selection_window.moc"

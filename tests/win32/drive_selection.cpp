@@ -1,0 +1,712 @@
+// Drives the rope selection window of the real ropecalc.exe with SendInput, and holds what it
+// shows to the model fed the same inputs in this process: every way of opening it, the job typed
+// and picked, the first row and the status line, a header click, the copy button, Enter on the
+// list taking the row over into the calculator, and nothing taken over under the calculator's
+// message box. Then the guide and the About box, opened by F1 and the menus.
+// Usage: drive_selection ropecalc.exe [picture | guide | dpi]
+//   (picture: only the job of the README's picture, guide: only the guide opened by F1, then
+//   each waits until the program ends; dpi: the windows' shape at the screen's DPI)
+
+#include "app/calculator/presentation.h"
+#include "app/help/help.h"
+#include "app/selection/selection.h"
+#include "app/win32/control_ids.h"
+#include "app/win32/win_text.h"
+#include "tests/win32/windows_input.h"
+
+#include <array>
+#include <commctrl.h>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+using app::listing::Column;
+using app::listing::Method;
+using namespace drive;
+
+int failures = 0;
+int passes = 0;
+
+void expect(bool ok, const char *what)
+{
+    ++(ok ? passes : failures);
+    if (!ok)
+        std::printf("FAIL: %s\n", what);
+}
+
+int idOf(std::string_view name)
+{
+    return app::selectionSpec(name).id;
+}
+
+// The window of this class of the calculator's process, if one is shown.
+HWND shownOf(const Calculator &c, const wchar_t *className)
+{
+    DWORD calculator = 0;
+    GetWindowThreadProcessId(c.window(), &calculator);
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, className, nullptr)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(found, &process);
+        if (process == calculator && IsWindowVisible(found) != FALSE)
+            return found;
+    }
+    return nullptr;
+}
+
+HWND selectionOf(const Calculator &c)
+{
+    return shownOf(c, L"ropecalc.Selection");
+}
+
+// The popup menu that is open, if one is.
+HWND openMenu()
+{
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr)
+        if (IsWindowVisible(menu) != FALSE)
+            return menu;
+    return nullptr;
+}
+
+bool menuOpen()
+{
+    return openMenu() != nullptr;
+}
+
+// A cell of the other process's list: the message's item and its text buffer must live in that
+// process, so they are made there.
+std::string cellOf(HWND list, int row, int column)
+{
+    DWORD id = 0;
+    GetWindowThreadProcessId(list, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (process == nullptr)
+        return "(no access)";
+    constexpr int kChars = 256;
+    void *remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t),
+        MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    LVITEMW item {};
+    item.iSubItem = column;
+    item.cchTextMax = kChars;
+    item.pszText = reinterpret_cast<wchar_t *>(static_cast<char *>(remote) + sizeof(LVITEMW));
+    WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
+    const auto length = SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(remote));
+    std::wstring text(std::size_t(std::max<LRESULT>(length, 0)), L'\0');
+    ReadProcessMemory(process, item.pszText, text.data(), text.size() * sizeof(wchar_t), nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return utf8(text);
+}
+
+// The cells of a row of the list, as it shows them.
+std::vector<std::string> rowOf(HWND list, int row)
+{
+    std::vector<std::string> cells;
+    for (int column = 0; column < int(app::listing::kColumnCount); ++column)
+        cells.push_back(cellOf(list, row, column));
+    return cells;
+}
+
+std::vector<std::string> modelRow(const app::Selection &model, std::size_t row)
+{
+    if (row >= model.rows().size())
+        return {};
+    const auto &cells = model.rows().at(row).cells;
+    return { cells.begin(), cells.end() };
+}
+
+int currentRow(HWND list)
+{
+    return int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+}
+
+std::string clipboardText()
+{
+    std::string text;
+    if (OpenClipboard(nullptr) == FALSE)
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data)); chars != nullptr) {
+            text = utf8(chars);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void rightClickAt(POINT at)
+{
+    moveTo(at);
+    mouseButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+// An item of the system menu by the keyboard: the calculator's items are its last ones.
+void systemMenuItem(const Calculator &c, app::Command command)
+{
+    click(c.item(app::label(16)));
+    press(VK_SPACE, VK_MENU);
+    eventually(menuOpen);
+    const auto *const item = &app::menuItem(command);
+    for (auto up = app::kMenuItems.end() - item; up > 0; --up)
+        press(VK_UP);
+    press(VK_RETURN);
+}
+
+// Opened from the system menu by the keyboard.
+HWND openBySystemMenu(const Calculator &c)
+{
+    systemMenuItem(c, app::Command::SelectRopes);
+    HWND selection = nullptr;
+    eventually([&] { return (selection = selectionOf(c)) != nullptr; });
+    return selection;
+}
+
+// Every way to the menu item opens the window, hidden before; it is the same window each time.
+void opening(const Calculator &c)
+{
+    struct Way {
+        const char *what;
+        void (*open)(const Calculator &);
+    };
+    const Way ways[] {
+        { "right-click on a label, the item by keyboard",
+            [](const Calculator &c) {
+                click(c.item(app::label(16)));
+                rightClickAt(middleOf(c.item(app::label(16))));
+                eventually(menuOpen);
+                press(VK_DOWN);
+                press(VK_RETURN);
+            } },
+        { "right-click on a frame, the item by a click",
+            [](const Calculator &c) {
+                click(c.item(app::label(16))); // the window active first, as the menu closes when it changes
+                RECT frame {};
+                GetWindowRect(c.item(app::frame(1)), &frame);
+                rightClickAt({ frame.left + 3, (frame.top + frame.bottom) / 2 });
+                eventually(menuOpen);
+                Sleep(100); // placed where it opens
+                RECT menu {};
+                GetWindowRect(openMenu(), &menu);
+                // The first of the menu's items, which are as high as each other.
+                clickAt({ (menu.left + menu.right) / 2,
+                    menu.top + (menu.bottom - menu.top) / int(2 * app::kMenuItems.size()) });
+            } },
+        { "Shift+F10 on a focused option button",
+            [](const Calculator &c) {
+                click(c.item(app::label(16)));
+                press(VK_TAB); // the first in tab order, which an option button is
+                eventually([&c] { return c.focus() == c.item(app::option(1)); });
+                press(VK_F10, VK_SHIFT);
+                eventually(menuOpen);
+                press(VK_DOWN);
+                press(VK_RETURN);
+            } },
+        { "Alt+Space, the system menu's item", [](const Calculator &c) { openBySystemMenu(c); } },
+    };
+    HWND first = nullptr;
+    for (const Way &way : ways) {
+        if (HWND shown = selectionOf(c); shown != nullptr) {
+            PostMessageW(shown, WM_CLOSE, 0, 0); // closing hides it
+            eventually([&c] { return selectionOf(c) == nullptr; });
+        }
+        way.open(c);
+        HWND opened = nullptr;
+        const bool ok = eventually([&] { return (opened = selectionOf(c)) != nullptr; });
+        expect(ok && (first == nullptr || opened == first), way.what);
+        if (first == nullptr)
+            first = opened;
+    }
+    expect(c.checked(1) == false, "Shift+F10 on the option button selected nothing");
+}
+
+// The window as it opens: its caption, owner and size at its DPI, every control by its ID and
+// class, each input right after its label, the model's start state.
+void startState(const Calculator &c, HWND selection, const app::Selection &model)
+{
+    wchar_t caption[64] {};
+    GetWindowTextW(selection, caption, 64);
+    expect(utf8(caption) == app::kSelectionCaption, "the window's caption");
+    expect(GetWindow(selection, GW_OWNER) == c.window(), "owned by the calculator window");
+    RECT client {};
+    GetClientRect(selection, &client);
+    const int dpi = int(GetDpiForWindow(selection));
+    const bool sized = client.right == app::pixels(app::kSelectionWidth, dpi)
+        && client.bottom == app::pixels(app::kSelectionHeight, dpi);
+    expect(sized, "its client area is the design's at its DPI");
+    if (!sized)
+        std::printf("  %ld x %ld at %d dpi\n", client.right, client.bottom, dpi);
+    bool made = true;
+    HWND previous = nullptr;
+    bool ordered = true;
+    for (const app::SelectionSpec &row : app::kSelectionControls) {
+        HWND control = GetDlgItem(selection, row.id);
+        wchar_t className[32] {};
+        GetClassNameW(control, className, 32);
+        const wchar_t *wanted = L"Button";
+        switch (row.piece) {
+        case app::Piece::Label:
+        case app::Piece::Status:
+            wanted = L"Static";
+            break;
+        case app::Piece::Box:
+            wanted = L"Edit";
+            break;
+        case app::Piece::PurposeList:
+            wanted = L"ComboBox";
+            break;
+        case app::Piece::Table:
+            wanted = WC_LISTVIEWW;
+            break;
+        default:
+            break;
+        }
+        made = made && control != nullptr && lstrcmpiW(className, wanted) == 0;
+        ordered = ordered && (previous == nullptr || GetWindow(control, GW_HWNDPREV) == previous);
+        previous = control;
+    }
+    expect(made, "every control has its ID and class");
+    expect(ordered, "the controls in table order, each label before its input");
+    const auto isChecked = [selection](std::string_view name) {
+        return SendMessageW(GetDlgItem(selection, idOf(name)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    expect(isChecked("installOption") && !isChecked("mineOption") && isChecked("traditionalCheck")
+            && isChecked("standardCheck"),
+        "安装 and both methods to start with");
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    expect(Calculator::textOf(GetDlgItem(selection, idOf("statusLabel"))) == model.status()
+            && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == LRESULT(model.rows().size()),
+        "the status line and the list are the model's");
+}
+
+// Tab goes through every input, option, check box, button and the list in table order, round,
+// and taking the focus selects no work type.
+void tabOrder(const Calculator &c, HWND selection)
+{
+    std::vector<HWND> order;
+    for (const app::SelectionSpec &row : app::kSelectionControls)
+        if (row.piece != app::Piece::Label && row.piece != app::Piece::Status)
+            order.push_back(GetDlgItem(selection, row.id));
+    const auto focused = [&c](HWND control) {
+        return eventually([&] { return c.focus() == control || GetParent(c.focus()) == control; }, 2000);
+    };
+    click(order.front());
+    bool inOrder = focused(order.front());
+    for (std::size_t k = 1; k <= order.size(); ++k) {
+        press(VK_TAB);
+        if (inOrder && !focused(order.at(k % order.size()))) {
+            inOrder = false;
+            std::printf("  Tab %d: the focus is on control %d, not %d\n", int(k), GetDlgCtrlID(c.focus()),
+                GetDlgCtrlID(order.at(k % order.size())));
+        }
+    }
+    press(VK_TAB, VK_SHIFT);
+    inOrder = inOrder && focused(order.back());
+    expect(inOrder, "Tab goes through the controls in table order, round, and Shift+Tab back");
+    expect(SendMessageW(GetDlgItem(selection, idOf("installOption")), BM_GETCHECK, 0, 0) == BST_CHECKED
+            && SendMessageW(GetDlgItem(selection, idOf("mineOption")), BM_GETCHECK, 0, 0) == BST_UNCHECKED,
+        "and 安装 stays selected");
+}
+
+// The list shows the model's rows, the first current, and the model's status line.
+void sameAsModel(HWND selection, const app::Selection &model, const char *what)
+{
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND status = GetDlgItem(selection, idOf("statusLabel"));
+    const bool ok = eventually([&] {
+        return Calculator::textOf(status) == model.status()
+            && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == LRESULT(model.rows().size())
+            && rowOf(list, 0) == modelRow(model, 0) && currentRow(list) == (model.rows().empty() ? -1 : 0);
+    });
+    expect(ok && !model.rows().empty(), what);
+    if (!ok) {
+        std::printf("  status \"%s\", %d rows, row %d current; the model: \"%s\", %d rows\n",
+            Calculator::textOf(status).c_str(), int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)),
+            currentRow(list), model.status().c_str(), int(model.rows().size()));
+        for (const std::string &cell : rowOf(list, 0))
+            std::printf("  | %s", cell.c_str());
+        std::printf("\n");
+    }
+}
+
+// The job of the README's picture, typed and picked; the model told the same.
+void typeJob(HWND selection, app::Selection &model)
+{
+    click(GetDlgItem(selection, idOf("loadBox")));
+    type("2000");
+    model.typeLoad("2000");
+    click(GetDlgItem(selection, idOf("lengthBox")));
+    type("600");
+    model.typeLength("600");
+    const auto purposes = app::Selection::purposes();
+    const int item = int(std::ranges::find(purposes, "井架提升6") - purposes.begin());
+    HWND combo = GetDlgItem(selection, idOf("purposeBox"));
+    click(combo, 8); // the arrow
+    clickItem(combo, item);
+    model.pickPurpose(item);
+}
+
+// The arrow keys on the work types' buttons select the other, which lists anew.
+void workByArrows(HWND selection, app::Selection &model)
+{
+    HWND install = GetDlgItem(selection, idOf("installOption"));
+    HWND mine = GetDlgItem(selection, idOf("mineOption"));
+    click(install); // selected already: no change
+    press(VK_DOWN);
+    model.selectWork(standard::WorkType::MineConstruction);
+    sameAsModel(selection, model, "an arrow key selects 矿建 and lists anew");
+    expect(SendMessageW(mine, BM_GETCHECK, 0, 0) == BST_CHECKED
+            && SendMessageW(install, BM_GETCHECK, 0, 0) == BST_UNCHECKED,
+        "矿建 alone is selected");
+    press(VK_UP);
+    model.selectWork(standard::WorkType::Installation);
+    sameAsModel(selection, model, "and back to 安装");
+}
+
+// The 安全系数 column's header on the screen.
+RECT factorHeader(HWND selection)
+{
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RECT rect {};
+    GetWindowRect(header, &rect);
+    for (int column = 0; column < int(Column::Factor); ++column)
+        rect.left += int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(column), 0));
+    rect.right = rect.left + int(SendMessageW(list, LVM_GETCOLUMNWIDTH, WPARAM(Column::Factor), 0));
+    return rect;
+}
+
+// A click on the 安全系数 header sorts by it, a second one reverses, as the model does.
+void sortByHeader(HWND selection, app::Selection &model)
+{
+    const RECT factor = factorHeader(selection);
+    for (const char *what : { "a header click sorts by 安全系数", "a second click reverses it" }) {
+        clickAt({ (factor.left + factor.right) / 2, (factor.top + factor.bottom) / 2 });
+        model.sortBy(Column::Factor);
+        sameAsModel(selection, model, what);
+    }
+}
+
+// An owned window stays above its owner: moved beside it, as a user would drag it, so that it
+// covers none of the calculator's controls the test clicks.
+void besideCalculator(const Calculator &c, HWND selection)
+{
+    RECT calculator {};
+    RECT own {};
+    GetWindowRect(c.window(), &calculator);
+    GetWindowRect(selection, &own);
+    const bool right = calculator.right + (own.right - own.left) <= GetSystemMetrics(SM_CXSCREEN);
+    SetWindowPos(selection, nullptr, right ? calculator.right : calculator.left,
+        right ? calculator.top : calculator.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT moved {};
+    expect(eventually([&] {
+        GetWindowRect(selection, &moved);
+        return IntersectRect(&own, &moved, &calculator) == FALSE;
+    }),
+        "the selection window moved beside the calculator");
+}
+
+// The calculator's result box of the method of a row.
+Ref resultBoxOf(const app::listing::Listed &row)
+{
+    return app::text(row.rope.method == Method::Traditional ? 6 : 13);
+}
+
+// Under the calculator's message box the selection window still takes input, but takes no rope
+// over; Enter on the list with the box closed does, and brings the calculator to the front.
+void takeOver(const Calculator &c, HWND selection, const app::Selection &model)
+{
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    const app::listing::Listed &first = model.rows().front();
+    click(c.item(app::command(1))); // no class: a message box
+    HWND box = nullptr;
+    expect(eventually([&] { return (box = c.messageBox()) != nullptr; }), "the calculator shows a message");
+    click(GetDlgItem(selection, idOf("useButton")));
+    settle();
+    expect(c.messageBox() == box && c.text(resultBoxOf(first)).empty() && !c.checked(1) && !c.checked(10),
+        "用于计算 under the calculator's message box does nothing");
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+    eventually([&] { return c.messageBox() == nullptr; });
+
+    click(GetDlgItem(selection, idOf("copyButton")));
+    expect(eventually([&] { return clipboardText() == model.copyText(); }),
+        "复制 puts the model's text on the clipboard");
+    press(VK_TAB); // from the copy button to the list
+    expect(eventually([&] { return c.focus() == list; }), "Tab goes on from 复制 to the list");
+    press(VK_RETURN);
+    const std::string factor = first.cells.at(std::size_t(Column::Factor));
+    const bool shown = eventually([&] { return c.text(resultBoxOf(first)) == factor; });
+    expect(shown, "Enter on the list: the calculator's result box shows the row's 安全系数");
+    if (!shown)
+        std::printf("  the result box shows \"%s\" where \"%s\" was due\n",
+            c.text(resultBoxOf(first)).c_str(), factor.c_str());
+    expect(eventually([&] { return GetForegroundWindow() == c.window(); }), "and the calculator is in front");
+}
+
+// A third click on the header sorts ascending again; a double-click on the first row, the rope
+// with the lowest factor now, takes it over.
+void doubleClick(const Calculator &c, HWND selection, app::Selection &model)
+{
+    const RECT header = factorHeader(selection);
+    clickAt({ header.left + 10, (header.top + header.bottom) / 2 });
+    model.sortBy(Column::Factor);
+    sameAsModel(selection, model, "a third header click sorts ascending again");
+    const app::listing::Listed &first = model.rows().front();
+    moveTo({ header.left + 30, header.bottom + 5 }); // on the first row, under the header
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    for (int click = 0; click < 2; ++click)
+        for (DWORD flags : { MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP }) {
+            input.mi.dwFlags = flags;
+            send(input);
+        }
+    const std::string factor = first.cells.at(std::size_t(Column::Factor));
+    const bool shown = eventually([&] { return c.text(resultBoxOf(first)) == factor; });
+    expect(shown, "a double-click on the first row: the calculator's result box shows its 安全系数");
+    if (!shown)
+        std::printf("  the result box shows \"%s\" where \"%s\" was due\n",
+            c.text(resultBoxOf(first)).c_str(), factor.c_str());
+}
+
+HWND guideOf(const Calculator &c)
+{
+    return shownOf(c, L"ropecalc.Guide");
+}
+
+// What the calculator's boxes, lists and option buttons show.
+std::vector<std::string> calculatorShows(const Calculator &c)
+{
+    std::vector<std::string> shown;
+    for (const app::ControlSpec &row : app::kControls) {
+        const Ref ref { row.kind, row.number };
+        if (row.kind == app::Kind::Text || row.kind == app::Kind::Combo)
+            shown.push_back(c.text(ref));
+        if (row.kind == app::Kind::Option)
+            shown.emplace_back(c.checked(row.number) ? "checked" : "");
+    }
+    return shown;
+}
+
+// The vertical distance from the page's first paragraph, the title, to its second, in pixels.
+int titleDepth(HWND page)
+{
+    const std::string text = Calculator::textOf(page);
+    const auto second = LRESULT(wide(text.substr(0, text.find('\r') + 1)).size());
+    const auto at = [page](LRESULT character) {
+        return int(short(HIWORD(SendMessageW(page, EM_POSFROMCHAR, WPARAM(character), 0))));
+    };
+    return at(second) - at(0);
+}
+
+// The guide window F1 opened from the calculator's load box: owned by the calculator, its caption
+// and size at its DPI, its page with its ID filling it, focused and read-only, holding the guide's
+// blocks each as a paragraph; the box took no key. Esc hides it.
+void guideByF1(const Calculator &c, int dpi)
+{
+    click(c.item(app::text(5)));
+    const std::string load = c.text(app::text(5));
+    press(VK_F1);
+    HWND guide = nullptr;
+    expect(
+        eventually([&] { return (guide = guideOf(c)) != nullptr; }), "F1 in the calculator opens the guide");
+    if (guide == nullptr)
+        return;
+    wchar_t caption[64] {};
+    GetWindowTextW(guide, caption, 64);
+    expect(utf8(caption) == app::kGuideCaption && GetWindow(guide, GW_OWNER) == c.window(),
+        "the guide window's caption, owned by the calculator window");
+    expect(c.text(app::text(5)) == load, "and F1 reached no box of the calculator");
+    HWND page = GetDlgItem(guide, app::kGuidePageId);
+    RECT client {};
+    RECT placed {};
+    GetClientRect(guide, &client);
+    GetWindowRect(page, &placed);
+    MapWindowPoints(nullptr, guide, reinterpret_cast<POINT *>(&placed), 2);
+    expect(int(GetDpiForWindow(guide)) == dpi && client.right == app::pixels(app::kGuideWidth, dpi)
+            && client.bottom == app::pixels(app::kGuideHeight, dpi),
+        "its client area is the design's at the screen's DPI");
+    expect(page != nullptr && eventually([&] { return c.focus() == page; })
+            && EqualRect(&placed, &client) != FALSE
+            && (GetWindowLongW(page, GWL_STYLE) & (ES_READONLY | WS_VSCROLL)) == (ES_READONLY | WS_VSCROLL),
+        "the page fills it, has the focus, scrolls and is read-only");
+    std::string expected;
+    for (const app::guide::Paragraph &block : app::guide::paragraphs(app::guide::markdown()))
+        expected += (expected.empty() ? "" : "\r") + block.text;
+    std::string text = Calculator::textOf(page);
+    std::erase(text, '\n');
+    expect(text == expected, "the page holds the guide's blocks, each a paragraph of its own");
+    if (text != expected)
+        std::printf("  %d characters where %d were due; it begins \"%.60s\"\n", int(text.size()),
+            int(expected.size()), text.c_str());
+    // The title of 16 pt and the 12 pt under it: 28 pt (37 pixels at 96 dpi, 56 at 144 under
+    // Wine), a few points either way for the line's height.
+    const int depth = titleDepth(page);
+    const bool scaled = depth >= 26 * dpi / 72 && depth <= 34 * dpi / 72;
+    expect(scaled, "the title's size is in points at the DPI");
+    if (!scaled)
+        std::printf("  the second paragraph is %d pixels under the title at %d dpi\n", depth, dpi);
+    type("x");
+    press(VK_RETURN);
+    settle();
+    std::string typed = Calculator::textOf(page);
+    std::erase(typed, '\n');
+    expect(typed == text, "typing into the page changes nothing");
+    press(VK_ESCAPE);
+    expect(eventually([&] { return guideOf(c) == nullptr; }), "Esc hides the guide window");
+}
+
+// F1 in the selection window and the context menu's item open the same guide window; closing
+// it hides it. The system menu's item shows the About box with the version and the licence,
+// which Enter closes, and the calculator shows what it showed before.
+void help(const Calculator &c, HWND selection)
+{
+    guideByF1(c, 96);
+    HWND load = GetDlgItem(selection, idOf("loadBox"));
+    click(load);
+    const std::string typed = Calculator::textOf(load);
+    press(VK_F1);
+    HWND guide = nullptr;
+    expect(eventually([&] { return (guide = guideOf(c)) != nullptr; }) && Calculator::textOf(load) == typed,
+        "F1 in the selection window's box opens the guide, and the box took no key");
+    PostMessageW(guide, WM_CLOSE, 0, 0);
+    expect(eventually([&] { return guideOf(c) == nullptr; }), "closing the guide window hides it");
+    click(c.item(app::label(16)));
+    rightClickAt(middleOf(c.item(app::label(16))));
+    eventually(menuOpen);
+    press(VK_DOWN);
+    press(VK_DOWN);
+    press(VK_RETURN);
+    expect(eventually([&] { return guideOf(c) == guide; }) && guide != nullptr,
+        "the context menu's 使用说明 opens the same guide window");
+    press(VK_ESCAPE);
+    eventually([&] { return guideOf(c) == nullptr; });
+
+    const std::vector<std::string> before = calculatorShows(c);
+    systemMenuItem(c, app::Command::About);
+    HWND box = nullptr;
+    expect(
+        eventually([&] { return (box = c.messageBox()) != nullptr; }), "the system menu's item opens a box");
+    wchar_t caption[64] {};
+    GetWindowTextW(box, caption, 64);
+    const std::string said = messageOf(box);
+    const std::string_view licence = app::licence();
+    expect(utf8(caption) == app::kAboutCaption && said.find("版本 " ROPECALC_VERSION) != std::string::npos
+            && said.find(licence.substr(0, licence.find('\n'))) != std::string::npos,
+        "the About box: its caption, the version and the licence");
+    if (said.find("版本 " ROPECALC_VERSION) == std::string::npos)
+        std::printf("  it says \"%s\"\n", said.c_str());
+    press(VK_RETURN);
+    expect(eventually([&] { return c.messageBox() == nullptr; }), "Enter closes it");
+    expect(calculatorShows(c) == before, "and the calculator shows what it showed before");
+}
+
+// At the screen's DPI: the window opens at it, and its boxes, buttons and the list stand where the
+// twips put them, and the columns are as wide.
+void layout(HWND selection, int dpi)
+{
+    expect(int(GetDpiForWindow(selection)) == dpi, "the selection window has the screen's DPI");
+    bool placed = true;
+    for (const app::SelectionSpec &row : app::kSelectionControls) {
+        if (row.piece != app::Piece::Box && row.piece != app::Piece::Button && row.piece != app::Piece::Table)
+            continue;
+        RECT rect {};
+        GetWindowRect(GetDlgItem(selection, row.id), &rect);
+        MapWindowPoints(nullptr, selection, reinterpret_cast<POINT *>(&rect), 2);
+        placed = placed && rect.left == app::pixels(row.left, dpi) && rect.top == app::pixels(row.top, dpi)
+            && rect.right - rect.left == app::pixels(row.width, dpi)
+            && rect.bottom - rect.top == app::pixels(row.height, dpi);
+    }
+    expect(placed, "every box, button and the list in its place and size");
+    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    bool wide = true;
+    for (std::size_t column = 0; column < app::listing::kColumnCount; ++column)
+        wide = wide
+            && SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)
+                == app::pixels(app::kColumnWidths.at(column), dpi);
+    expect(wide, "every column as wide as its twips");
+}
+
+// Tells the picture script the window is set up (a failure above has said FAIL), and waits until
+// the picture is taken and the program ended.
+int readyForPicture(const Calculator &c)
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+    while (IsWindow(c.window()) != FALSE)
+        Sleep(100);
+    return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv)
+{
+    if (argc != 2 && argc != 3) {
+        std::printf("usage: drive_selection ropecalc.exe [picture | guide | dpi]\n");
+        return 2;
+    }
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    const Calculator calculator(windowsPath(argv[1]));
+    expect(calculator.window() != nullptr, "the calculator opens");
+    if (calculator.window() == nullptr)
+        return 1;
+    app::Selection model;
+    if (argc == 3 && std::wstring_view(argv[2]) == L"picture") {
+        // The picture: the job typed, the list focused on its first row.
+        HWND selection = openBySystemMenu(calculator);
+        typeJob(selection, model);
+        RECT header {};
+        GetWindowRect(reinterpret_cast<HWND>(
+                          SendMessageW(GetDlgItem(selection, idOf("ropeList")), LVM_GETHEADER, 0, 0)),
+            &header);
+        clickAt({ header.left + 30, header.bottom + 5 }); // the first row, which is current already
+        sameAsModel(selection, model, "the picture's job");
+        return readyForPicture(calculator);
+    }
+    if (argc == 3 && std::wstring_view(argv[2]) == L"guide") {
+        // The guide's picture: opened by F1 from the calculator, at its top.
+        click(calculator.item(app::label(16)));
+        press(VK_F1);
+        expect(eventually([&] { return guideOf(calculator) != nullptr; }), "F1 opens the guide");
+        return readyForPicture(calculator);
+    }
+    if (argc == 3) {
+        // At another DPI: only the window's shape.
+        HWND selection = openBySystemMenu(calculator);
+        expect(selection != nullptr, "the system menu opens the selection window");
+        if (selection != nullptr) {
+            startState(calculator, selection, model);
+            layout(selection, _wtoi(argv[2]));
+            PostMessageW(selection, WM_CLOSE, 0, 0); // off the calculator's boxes
+            guideByF1(calculator, _wtoi(argv[2]));
+        }
+        std::printf("%d passed, %d failed\n", passes, failures);
+        return failures == 0 ? 0 : 1;
+    }
+    opening(calculator);
+    HWND selection = selectionOf(calculator);
+    if (selection == nullptr) {
+        std::printf("%d passed, %d failed\n", passes, failures + 1);
+        return 1;
+    }
+    startState(calculator, selection, model);
+    layout(selection, 96);
+    besideCalculator(calculator, selection);
+    tabOrder(calculator, selection);
+    typeJob(selection, model);
+    sameAsModel(selection, model, "2000 kgf, 600 m, 井架提升6: the model's first row and status line");
+    workByArrows(selection, model);
+    sortByHeader(selection, model);
+    takeOver(calculator, selection, model);
+    doubleClick(calculator, selection, model);
+    help(calculator, selection);
+    PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
+    expect(calculator.exitCode() == 0, "closing the calculator closes both windows and ends the program");
+    std::printf("%d passed, %d failed\n", passes, failures);
+    return failures == 0 ? 0 : 1;
+}
