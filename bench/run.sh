@@ -7,7 +7,7 @@
 #     window is mapped;
 #   - wall time from launch to the window being mapped (load-dependent, for information only).
 # Prints every figure, the medians and the ratios, then the class-pick and rope-listing times of
-# the test handler_speed and the keystroke-to-repainted-list times of the rope selection window
+# the bench handler_speed and the keystroke-to-repainted-list times of the rope selection window
 # (bench/list_repaint.cpp, offscreen), and exits with status 1 if the calculator needs more than
 # 1.15 times the bare window's instructions or 1.10 times its peak memory, a class pick or the
 # listing takes 1 ms or more, or the list's median repaint after a keystroke takes 16 ms or more.
@@ -29,10 +29,8 @@ done
 
 source scripts/jobs.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target ropecalc tst_handler_speed list_repaint -j"$jobs" >/dev/null
-cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$jobs" >/dev/null
-declare -A program=([bare]=build-bench/bare_window [product]=build/app/qt/ropecalc)
+cmake --build --preset release --target ropecalc bare_window handler_speed list_repaint -j"$jobs" >/dev/null
+declare -A program=([bare]=build/bench/bare_window [product]=build/app/qt/ropecalc)
 
 work=$(mktemp -d /tmp/ropecalc-bench.XXXXXX)
 xvfb_pid=
@@ -154,7 +152,7 @@ fi
 # The slowest handler, a class pick: the test fails when its median is 1 ms or more. Each
 # QBENCHMARK figure is the median of nine, so that one burst of load elsewhere does not set it.
 echo
-if QT_QPA_PLATFORM=offscreen build/tests/qt/tst_handler_speed -median 9 >"$work/handler" 2>&1; then
+if QT_QPA_PLATFORM=offscreen build/bench/handler_speed -median 9 >"$work/handler" 2>&1; then
     grep -E '^QINFO|^RESULT|msecs per iteration' "$work/handler" | sed 's/^QINFO  : TestHandlerSpeed:://'
     echo "The class picks and the listing are under 1 ms."
 else
@@ -165,7 +163,7 @@ fi
 
 # The rope selection window's worst case: a keystroke in the load box to the repainted list.
 echo
-if QT_QPA_PLATFORM=offscreen build/tests/qt/list_repaint >"$work/list" 2>&1; then
+if QT_QPA_PLATFORM=offscreen build/bench/list_repaint >"$work/list" 2>&1; then
     grep -E '^(rows|ms|median)' "$work/list"
     echo "The list repaints within a frame."
 else

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures the Windows selection window's keystroke-to-repaint time under Wine on a private Xvfb
-# at 96 dpi, in the bench's own prefix: bench/selection_keys_win32.cpp types keys into the load
+# at 96 dpi, in the bench's own prefix: bench/win32/selection_keys_win32.cpp types keys into the load
 # box of the worst job (nearly every rope listed) and times each from SendInput to the list's
 # repaint; then from an empty load, where each key draws or clears every cell in view. Prints
 # every sample, the median and the maximum of each series, and exits with status 1 when the worst
@@ -14,11 +14,11 @@ bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb fonts-arphic-gbsn00l
 source scripts/jobs.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target selection_keys_win32 -j"$jobs" >/dev/null || exit 2
-export WINEPREFIX=$root/build-bench-windows/wine
+export WINEPREFIX=$root/build-windows/bench/wine
 source scripts/wine_display.sh
 start_wine_display
 out=$(mktemp /tmp/ropecalc-keys.XXXXXX)
-bash scripts/wine_run.sh build-windows/tests/win32/selection_keys_win32.exe "$keys" </dev/null | tee "$out" ||
+bash scripts/wine_run.sh build-windows/bench/win32/selection_keys_win32.exe "$keys" </dev/null | tee "$out" ||
     { rm -f "$out"; exit 2; }
 median=$(sed -n 's/^load 1 <-> 11.*median \([0-9.]*\) ms.*/\1/p' "$out")
 rm -f "$out"

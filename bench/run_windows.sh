@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Measures the Windows build's start-up against a bare Win32 window of the same size and
-# controls (bench/bare_win32_window.cpp) that carries the calculator's own manifest, configured
+# controls (bench/win32/bare_win32_window.cpp) that carries the calculator's own manifest, configured
 # from app/win32/ropecalc.exe.manifest.in (common controls 6 for the visual styles, DPI
 # awareness), so that the floor pays for the same styled controls. The ratio is what the
 # calculator adds before its window shows: the dialog font set on every control, the hidden
 # owner window, the icon, tab stops and control IDs (the accessible names come after it shows,
 # in the idle figure only). Under Wine, in one run, the two programs taking turns:
 # the wall time from launch to the program's first visible top-level window, and on to the
-# program's first being idle with its window painted (information only). bench/map_time.cpp
+# program's first being idle with its window painted (information only). bench/win32/map_time.cpp
 # takes both: it starts the program with CreateProcessW, polls for the window every
 # millisecond, waits with WaitForInputIdle, then closes the window with WM_CLOSE. Each sample is
 # one run of the launcher, so both programs pay Wine's process start alike. Prints every
@@ -17,7 +17,7 @@
 #
 # Usage: bash bench/run_windows.sh [rounds]     (11 rounds by default; BENCH_ROUNDS works too)
 # ROPECALC_EXE=PATH measures that program in the calculator's place and builds no calculator
-# (ROPECALC_EXE=build-bench-windows/bare_win32_window.exe measures the bare window against itself).
+# (ROPECALC_EXE=build-windows/bench/win32/bare_win32_window.exe measures the bare window against itself).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -30,7 +30,7 @@ source scripts/jobs.sh
 source scripts/wine_env.sh
 
 work=$(mktemp -d /tmp/ropecalc-bench-windows.XXXXXX)
-prefix=$root/build-bench-windows/wine
+prefix=$root/build-windows/bench/wine
 source scripts/wine_display.sh
 cleanup() {
     stop_wine_display
@@ -47,23 +47,22 @@ quietly() {
     }
 }
 
+targets=(bare_win32_window map_time)
 if [ -z "${ROPECALC_EXE:-}" ]; then
-    quietly cmake --preset windows
-    quietly cmake --build --preset windows --target ropecalc -j"$jobs"
+    targets+=(ropecalc)
     product=build-windows/app/win32/ropecalc.exe
 else
     product=$ROPECALC_EXE
 fi
-quietly cmake -S bench/windows -B build-bench-windows -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
-quietly cmake --build build-bench-windows -j"$jobs"
+quietly cmake --preset windows
+quietly cmake --build --preset windows --target "${targets[@]}" -j"$jobs"
 [ -f "$product" ] || { echo "no program at $product" >&2; exit 2; }
 
 # Wine's drive Z: is the root of the file system.
 windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
-declare -A program=([bare]=$(windows_path build-bench-windows/bare_win32_window.exe)
+declare -A program=([bare]=$(windows_path build-windows/bench/win32/bare_win32_window.exe)
     [product]=$(windows_path "$product"))
-launcher=$(windows_path build-bench-windows/map_time.exe)
+launcher=$(windows_path build-windows/bench/win32/map_time.exe)
 
 # A display of our own at 96 dpi, as the window's design, no window manager, the bench's own
 # prefix and a wine server that stays up for the whole run, so that no sample pays for starting
@@ -86,11 +85,11 @@ sample() {
 
 source bench/figures.sh
 
-echo "bare:    build-bench-windows/bare_win32_window.exe ($(stat -c %s build-bench-windows/bare_win32_window.exe) bytes)"
+echo "bare:    build-windows/bench/win32/bare_win32_window.exe ($(stat -c %s build-windows/bench/win32/bare_win32_window.exe) bytes)"
 echo "product: $product ($(stat -c %s "$product") bytes, built $(date -u -r "$product" '+%Y-%m-%d %H:%M UTC'))"
 if [ -z "${ROPECALC_EXE:-}" ] && command -v git >/dev/null 2>&1 && git rev-parse --git-dir >/dev/null 2>&1; then
-    changes=$(git status --porcelain -- app common standard traditional | wc -l)
-    echo "source:  commit $(git log -1 --format='%h %cs') with $changes changed or new files in app, common, standard, traditional"
+    changes=$(git status --porcelain -- app common listing standard traditional | wc -l)
+    echo "source:  commit $(git log -1 --format='%h %cs') with $changes changed or new files in app, common, listing, standard, traditional"
 fi
 echo "wine:    $("$wine64" --version), display $DISPLAY"
 echo

@@ -12,10 +12,6 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j"$jobs"
 bash scripts/test_lint.sh
 ctest --preset release
-# The benchmarks are built, not run (their timing needs a quiet machine), so that they keep up
-# with the code they share with the calculator.
-cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$jobs"
 bash scripts/test_package.sh
 bash scripts/test_windows.sh
 bash scripts/test_sanitizers.sh

@@ -12,11 +12,6 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target parity -j"$jobs"
 bash scripts/build_windows.sh -DROPECALC_NATIVE_PARITY="$PWD/build/tests/support/parity"
 bash scripts/tidy_windows.sh
-# The start-up benchmark's programs are built, not run, so that they keep up with the code they
-# share with the calculator.
-cmake -S bench/windows -B build-bench-windows -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build build-bench-windows -j"$jobs"
 source scripts/wine_display.sh
 start_wine_display
 ctest --preset windows

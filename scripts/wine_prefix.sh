@@ -4,7 +4,7 @@
 # and message boxes, and SimSun drawn by AR PL SungtiL GB (fonts-arphic-gbsn00lp), a Song face
 # that at 9 pt and 96 dpi has SimSun's cell under Wine: a line of 12 pixels (ascent 11 and
 # descent 1, where SimSun has 10 and 2), ideographs 12 wide, Latin letters and digits 6, as
-# bench/dialog_font.cpp measures it. Needs DISPLAY.
+# bench/win32/dialog_font.cpp measures it. Needs DISPLAY.
 # Usage: bash scripts/wine_prefix.sh [prefix]    (build-windows/wine by default)
 set -euo pipefail
 source "$(dirname "$0")/wine_env.sh"

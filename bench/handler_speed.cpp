@@ -192,4 +192,4 @@ private slots:
 };
 
 QTEST_MAIN(TestHandlerSpeed)
-#include "tst_handler_speed.moc"
+#include "handler_speed.moc"
