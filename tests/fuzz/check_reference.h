@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/safety_check.h"
-#include "tests/fuzz/reference.h"
+#include "tests/support/reference.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "common/number_format.h"
 #include "common/number_reading.h"
-#include "tests/fuzz/reference.h"
+#include "tests/support/reference.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "listing/rope_listing.h"
-#include "tests/fuzz/reference.h"
 #include "tests/support/calculator_trial.h"
+#include "tests/support/reference.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "common/number_reading.h"
-#include "tests/fuzz/reference.h"
+#include "tests/support/reference.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "common/purpose_table.h"
 #include "standard/check.h"
 #include "standard/lookup.h"
-#include "tests/fuzz/reference.h"
+#include "tests/support/reference.h"
 #include "traditional/check.h"
 #include "traditional/lookup.h"
 
