@@ -23,35 +23,28 @@ settle_seconds=0.5
 
 # The measuring tools: valgrind, GNU time (not the shell's keyword), Xvfb and xev.
 bash scripts/deps.sh valgrind time xvfb x11-utils
+source scripts/xvfb.sh
 for tool in /usr/bin/valgrind /usr/bin/time /usr/bin/Xvfb /usr/bin/xev; do
     [ -x "$tool" ] || { echo "Please install valgrind, GNU time, Xvfb and xev: $tool is missing" >&2; exit 2; }
 done
 
-source scripts/jobs.sh
-cmake --preset release >/dev/null
-cmake --build --preset release --target ropecalc bare_window handler_speed list_repaint -j"$jobs" >/dev/null
+bash scripts/build.sh release ropecalc bare_window handler_speed list_repaint >/dev/null
 declare -A program=([bare]=build/bench/bare_window [product]=build/app/qt/ropecalc)
 
 work=$(mktemp -d /tmp/ropecalc-bench.XXXXXX)
-xvfb_pid=
 xev_pid=
 cleanup() {
     [ -n "$xev_pid" ] && kill "$xev_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    stop_xvfb
     wait 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 # A display of our own, at 96 dpi like the window's design, and one clean environment for both.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 2; }
+start_xvfb || exit 2
 mkdir -m 700 "$work/runtime"
-run_env=(env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY=":$(cat "$work/display")"
+run_env=(env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY="$DISPLAY"
     QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime")
 
 # Every window mapped on the display, stamped with the wall clock as it arrives.

@@ -10,10 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 keys=${1:-41}
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine
-source scripts/jobs.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target selection_keys_win32 -j"$jobs" >/dev/null || exit 2
+bash scripts/build.sh windows selection_keys_win32 >/dev/null || exit 2
 export WINEPREFIX=$root/build-windows/bench/wine
 source scripts/wine_display.sh
 start_wine_display

@@ -25,8 +25,6 @@ root=$PWD
 rounds=${1:-${BENCH_ROUNDS:-11}}
 max_ratio=1.10
 
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine
-source scripts/jobs.sh
 source scripts/wine_env.sh
 
 work=$(mktemp -d /tmp/ropecalc-bench-windows.XXXXXX)
@@ -54,8 +52,7 @@ if [ -z "${ROPECALC_EXE:-}" ]; then
 else
     product=$ROPECALC_EXE
 fi
-quietly cmake --preset windows
-quietly cmake --build --preset windows --target "${targets[@]}" -j"$jobs"
+quietly bash scripts/build.sh windows "${targets[@]}"
 [ -f "$product" ] || { echo "no program at $product" >&2; exit 2; }
 
 # Wine's drive Z: is the root of the file system.

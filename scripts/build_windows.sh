@@ -3,8 +3,4 @@
 # program and its installer: build-windows/app/win32/ropecalc.exe, the portable form, and
 # build-windows/ropecalc-<version>-setup.exe. Further arguments go to the configuration.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/jobs.sh
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis
-cmake --preset windows "$@" >/dev/null
-cmake --build --preset windows -j"$jobs"
+exec bash "$(dirname "$0")/build.sh" windows "$@"

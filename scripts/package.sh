@@ -3,10 +3,8 @@
 # Prints the package's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/jobs.sh
 bash scripts/deps.sh dpkg-dev file
-cmake --preset release >/dev/null
-cmake --build --preset release --target ropecalc compressed_docs -j"$jobs"
+bash scripts/build.sh release ropecalc compressed_docs
 rm -rf build/package
 if ! (cd build && cpack -G DEB -B package >cpack.log 2>&1); then
     cat build/cpack.log >&2

@@ -7,7 +7,7 @@
 # in the calculator opens it (drive_selection's guide mode).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine imagemagick x11-utils
+bash scripts/deps.sh imagemagick x11-utils
 bash scripts/build_windows.sh
 source scripts/wine_display.sh
 start_wine_display

@@ -4,9 +4,6 @@
 # into each state by real clicks and typing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/jobs.sh
-bash scripts/deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release --target screenshot_states -j"$jobs" >/dev/null
+bash scripts/build.sh release screenshot_states >/dev/null
 mkdir -p docs
 env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=offscreen build/tests/qt/screenshot_states docs

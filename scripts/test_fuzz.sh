@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the number readings, the number formats and both checks with clang,
+# Builds the fuzz targets of the number readings, the number formats, both checks and the rope
+# listing with clang,
 # and runs each one: over its committed seeds, then on new inputs for FUZZ_SECONDS (30) seconds.
 # Fails on any crash, hang, sanitizer report or broken rule; the input that did it is kept in
 # build-fuzz/findings/. New inputs go to a scratch folder, never into the committed seeds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/jobs.sh
-# clang and its libFuzzer runtime, in the distribution's default version (14 on Debian 12).
-bash scripts/deps.sh clang libclang-rt-dev
 seconds="${FUZZ_SECONDS:-30}"
-
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$jobs"
+bash scripts/build.sh fuzz
 
 findings="$PWD/build-fuzz/findings"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/ropecalc-fuzz.XXXXXX")"

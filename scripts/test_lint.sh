@@ -7,12 +7,12 @@ cd "$(dirname "$0")/.."
 source scripts/jobs.sh
 bash scripts/deps.sh clang-format clang-tidy
 
-mapfile -t sources < <(find app bench common standard traditional tests -name '*.cpp' -o -name '*.h' | sort)
+mapfile -t sources < <(find app bench common listing standard traditional tests -name '*.cpp' -o -name '*.h' | sort)
 clang-format --dry-run --Werror "${sources[@]}"
 echo "lint: ${#sources[@]} files formatted as .clang-format says"
 
 # The Windows front end builds only with mingw-w64: scripts/tidy_windows.sh checks it.
-mapfile -t product < <(find app common standard traditional -name '*.cpp' -not -path 'app/win32/*' | sort)
+mapfile -t product < <(find app common listing standard traditional -name '*.cpp' -not -path 'app/win32/*' | sort)
 [ -f build/compile_commands.json ] || cmake --preset release >/dev/null
 if ! printf '%s\0' "${product[@]}" | xargs -0 -n 1 -P "$jobs" \
     clang-tidy -p build --quiet --warnings-as-errors='*' >build/clang-tidy.log 2>&1; then

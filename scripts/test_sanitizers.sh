@@ -4,8 +4,6 @@
 # either stops the test program with a failure, and a leak fails it at exit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/jobs.sh
-bash scripts/deps.sh
 
 # Reports from inside the third-party libraries that are not ours to mend are suppressed in
 # these files, each with the reason; nothing of ours may be listed there.
@@ -14,6 +12,5 @@ export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_retur
 export LSAN_OPTIONS="suppressions=$suppressions/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$suppressions/ubsan.supp"
 
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize -j"$jobs"
+bash scripts/build.sh sanitize
 ctest --preset sanitize

@@ -5,12 +5,9 @@
 # and uninstaller.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/jobs.sh
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis wine64 xvfb fonts-arphic-gbsn00lp fonts-noto-cjk fonts-wine
 # The Linux build's parity program, which the Windows one is compared with.
-cmake --preset release >/dev/null
-cmake --build --preset release --target parity -j"$jobs"
-bash scripts/build_windows.sh -DROPECALC_NATIVE_PARITY="$PWD/build/tests/support/parity"
+bash scripts/build.sh release parity
+bash scripts/build.sh windows -DROPECALC_NATIVE_PARITY="$PWD/build/tests/support/parity"
 bash scripts/tidy_windows.sh
 source scripts/wine_display.sh
 start_wine_display
