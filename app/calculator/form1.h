@@ -66,7 +66,7 @@ protected:
 std::vector<std::string_view> itemsOf(List list);
 
 namespace testing {
-struct Seam; // what tests reach that no view or handler may: tests/form_seam.h
+struct Seam; // what tests reach that no view or handler may: tests/support/form_seam.h
 } // namespace testing
 
 // The controls as the handlers see them: what they read, and what they write under the rules of
