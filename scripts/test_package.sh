@@ -46,7 +46,7 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 # The window's client area from the control table, in pixels, as the build computes it.
-cmake --build --preset release --target design_size >/dev/null
+bash scripts/build.sh release design_size >/dev/null
 expected=$(build/app/qt/design_size)
 [[ $expected =~ ^[0-9]+x[0-9]+$ ]] || fail "no window size from build/app/qt/design_size"
 
