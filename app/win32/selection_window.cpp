@@ -151,10 +151,9 @@ void SelectionWindow::buildControls(HINSTANCE instance)
     // The job the model starts with: "安装", both methods.
     const app::listing::Job &job = m_selection.job();
     showWork();
-    ++m_writing;
+    const Writing writing(m_writing);
     SendMessageW(control(idOf("traditionalCheck")), BM_SETCHECK, job.traditional ? BST_CHECKED : 0, 0);
     SendMessageW(control(idOf("standardCheck")), BM_SETCHECK, job.standard ? BST_CHECKED : 0, 0);
-    --m_writing;
     ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     addColumns();
 }
@@ -333,14 +332,13 @@ bool SelectionWindow::input(int id, int code)
 // The work type's option buttons as the model has it.
 void SelectionWindow::showWork()
 {
-    ++m_writing;
+    const Writing writing(m_writing);
     for (const auto &[name, work] : { std::pair { "installOption", standard::WorkType::Installation },
              std::pair { "mineOption", standard::WorkType::MineConstruction } }) {
         const WPARAM check = m_selection.job().work == work ? BST_CHECKED : BST_UNCHECKED;
         if (WPARAM(SendMessageW(control(idOf(name)), BM_GETCHECK, 0, 0)) != check)
             SendMessageW(control(idOf(name)), BM_SETCHECK, check, 0);
     }
-    --m_writing;
 }
 
 // The arrow keys on a work type's button select the other one, as within a frame of the calculator.
@@ -365,11 +363,10 @@ void SelectionWindow::listCommand(int code)
     HWND list = control(idOf("purposeBox"));
     switch (code) {
     case CBN_DROPDOWN:
-        m_opened = { true, int(SendMessageW(list, CB_GETCURSEL, 0, 0)), textOf(list),
-            DWORD(SendMessageW(list, CB_GETEDITSEL, 0, 0)) };
+        m_dropped.open(list);
         return;
     case CBN_SELENDOK:
-        m_opened = {};
+        m_dropped.pick();
         m_selection.pickPurpose(int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
         break;
     case CBN_SELCHANGE:
@@ -381,15 +378,7 @@ void SelectionWindow::listCommand(int code)
         m_selection.typePurpose(utf8(textOf(list)));
         break;
     case CBN_SELENDCANCEL:
-        if (std::exchange(m_opened.open, false)
-            && (SendMessageW(list, CB_GETCURSEL, 0, 0) != m_opened.item || textOf(list) != m_opened.text)) {
-            ++m_writing;
-            SendMessageW(list, CB_SETCURSEL, WPARAM(m_opened.item), 0);
-            if (textOf(list) != m_opened.text)
-                SetWindowTextW(list, m_opened.text.c_str());
-            SendMessageW(list, CB_SETEDITSEL, 0, LPARAM(m_opened.selection));
-            --m_writing;
-        }
+        m_dropped.restore(list, m_writing);
         return;
     default:
         return;
@@ -441,7 +430,7 @@ void SelectionWindow::cellText(tagLVDISPINFOW &info) const
 // first row current, or none. The list is told only its length: its rows are drawn as needed.
 void SelectionWindow::showListing()
 {
-    ++m_writing;
+    const Writing writing(m_writing);
     const int count = int(m_selection.rows().size());
     // Told the count only when it changes: telling it the same count lays the list out anew.
     if (ListView_GetItemCount(m_list) != count)
@@ -472,7 +461,6 @@ void SelectionWindow::showListing()
     HWND status = control(idOf("statusLabel"));
     if (const std::wstring text = wide(m_selection.status()); textOf(status) != text)
         SetWindowTextW(status, text.c_str());
-    --m_writing;
 }
 
 // Only the cells whose text changed are drawn again: a new load changes two columns of the rows

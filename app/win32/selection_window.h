@@ -2,6 +2,7 @@
 
 #include "app/calculator/form1.h"
 #include "app/selection/selection.h"
+#include "app/win32/dropped_list.h"
 #include "app/win32/system.h"
 
 #include <array>
@@ -65,13 +66,7 @@ private:
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     HFONT m_font = nullptr;
     int m_lineHeight = 0; // of the font, in pixels
-    // The purpose list as it was opened, to put back when it closes without a pick.
-    struct Opened {
-        bool open = false;
-        int item = -1;
-        std::wstring text;
-        DWORD selection = 0;
-    } m_opened;
+    DroppedList m_dropped; // the purpose list as it was opened, to put back without a pick
     // The cells the list last showed, by row from its top row, which was m_shownTop.
     std::vector<std::array<std::string, app::listing::kColumnCount>> m_shown;
     int m_shownTop = -1;

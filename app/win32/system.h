@@ -10,7 +10,8 @@ struct IAccPropServices;
 
 // What the program's windows ask of the system in the same way: calls that must not fail, their
 // window classes, a control's text, a window's size for its client area, the font's line, the
-// names a screen reader reads, and the edge no exception may cross.
+// names a screen reader reads, the window's own writes to its controls, and the edge no exception
+// may cross.
 namespace winview {
 
 // The exit status of a program that could not go on.
@@ -61,6 +62,22 @@ template <typename Handle> LRESULT guarded(HWND window, bool &failed, const Hand
     }
     return DefDlgProcW(window, WM_NULL, 0, 0);
 }
+
+// Counts the window's own writes to its controls while one is under way: the notifications they
+// raise are no input.
+class Writing {
+public:
+    explicit Writing(int &underway)
+        : m_underway(++underway)
+    {
+    }
+    ~Writing() { --m_underway; }
+    Writing(const Writing &) = delete;
+    Writing &operator=(const Writing &) = delete;
+
+private:
+    int &m_underway;
+};
 
 // What a screen reader announces for controls without a caption of their own, through the
 // system's annotation service. COM is loaded here, not linked, so that starting the program does

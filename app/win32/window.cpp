@@ -353,8 +353,8 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
 //   through the open list;
 // - typing: EN_CHANGE of a box and CBN_EDITCHANGE of a list's field;
 // - pressing a button: BN_CLICKED, from a click, Space, or Enter while it has the focus.
-// The model's own writes raise the same notifications; they come while m_writing is set and are
-// no input. The control is shown again from the model afterwards, in case it took no input; a
+// The model's own writes raise the same notifications; they come while a Writing is under way and
+// are no input. The control is shown again from the model afterwards, in case it took no input; a
 // list opened and closed without a pick (CBN_SELENDCANCEL) goes back to how it was opened.
 void Window::command(int id, int code)
 {
@@ -395,11 +395,10 @@ void Window::listCommand(int n, int code)
     HWND list = control(app::combo(n));
     switch (code) {
     case CBN_DROPDOWN:
-        m_opened = { n, int(SendMessageW(list, CB_GETCURSEL, 0, 0)), textOf(list),
-            DWORD(SendMessageW(list, CB_GETEDITSEL, 0, 0)) };
+        m_dropped.open(list);
         return;
     case CBN_SELENDOK:
-        m_opened = {};
+        m_dropped.pick();
         m_form.pick(app::combo(n), int(SendMessageW(list, CB_GETCURSEL, 0, 0)));
         break;
     case CBN_SELCHANGE:
@@ -411,7 +410,7 @@ void Window::listCommand(int n, int code)
         m_form.type(app::combo(n), utf8(textOf(list)));
         break;
     case CBN_SELENDCANCEL:
-        reopen(n);
+        m_dropped.restore(list, m_writing);
         break;
     default:
         return;
@@ -566,12 +565,11 @@ void Window::showOption(int n)
 {
     const app::ControlState &state = m_form.state(app::option(n));
     HWND button = control(app::option(n));
-    ++m_writing;
+    const Writing writing(m_writing);
     enable(button, state.enabled);
     const WPARAM check = state.checked ? BST_CHECKED : BST_UNCHECKED;
     if (WPARAM(SendMessageW(button, BM_GETCHECK, 0, 0)) != check)
         SendMessageW(button, BM_SETCHECK, check, 0);
-    --m_writing;
 }
 
 // The system deselects a list's item as the user types in its field, while the model keeps it
@@ -581,7 +579,7 @@ void Window::showList(int n)
 {
     const app::ControlState &state = m_form.state(app::combo(n));
     HWND list = control(app::combo(n));
-    ++m_writing;
+    const Writing writing(m_writing);
     enable(list, state.enabled);
     if (int &shown = m_listItems.at(std::size_t(n)); shown != state.item) {
         shown = state.item;
@@ -590,37 +588,16 @@ void Window::showList(int n)
     }
     if (const std::wstring text = wide(state.text); textOf(list) != text)
         SetWindowTextW(list, text.c_str());
-    --m_writing;
-}
-
-// Arrowing through an open list writes each item into the field; closing it without a pick
-// puts back the item, the text and the caret it was opened with. A list that loses the focus
-// says the same (CBN_SELENDCANCEL) though it was not open: then there is nothing to put back.
-void Window::reopen(int n)
-{
-    if (m_opened.list != n)
-        return;
-    HWND list = control(app::combo(n));
-    ++m_writing;
-    if (SendMessageW(list, CB_GETCURSEL, 0, 0) != m_opened.item || textOf(list) != m_opened.text) {
-        SendMessageW(list, CB_SETCURSEL, WPARAM(m_opened.item), 0);
-        if (textOf(list) != m_opened.text)
-            SetWindowTextW(list, m_opened.text.c_str());
-        SendMessageW(list, CB_SETEDITSEL, 0, LPARAM(m_opened.selection));
-    }
-    --m_writing;
-    m_opened = {};
 }
 
 void Window::showBox(int n)
 {
     const app::ControlState &state = m_form.state(app::text(n));
     HWND box = control(app::text(n));
-    ++m_writing;
+    const Writing writing(m_writing);
     enable(box, state.enabled);
     if (const std::wstring text = wide(state.text); textOf(box) != text)
         SetWindowTextW(box, text.c_str());
-    --m_writing;
     InvalidateRect(box, nullptr, TRUE);
 }
 

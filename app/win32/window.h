@@ -3,6 +3,7 @@
 #include "app/calculator/control_table.h"
 #include "app/calculator/form1.h"
 #include "app/help/help.h"
+#include "app/win32/dropped_list.h"
 #include "app/win32/system.h"
 
 #include <array>
@@ -60,7 +61,6 @@ private:
     void showMessage(std::string_view text) override;
     void showOption(int n);
     void showList(int n);
-    void reopen(int n);
     void showBox(int n);
 
     app::Form1 m_form;
@@ -72,13 +72,7 @@ private:
     int m_lineHeight = 0; // of the font, in pixels
     std::array<std::vector<HWND>, app::kKindCount> m_controls; // by kind, then number
     std::vector<int> m_listItems; // by list number: the model's item each list last showed
-    // The list last opened, as it was before it opened: its item, field text and caret.
-    struct Opened {
-        int list = 0;
-        int item = -1;
-        std::wstring text;
-        DWORD selection = 0;
-    } m_opened;
+    DroppedList m_dropped; // the list last opened, as it was before it opened
     std::map<std::tuple<int, int, int>, HBRUSH> m_brushes; // a result box's colours
     std::unique_ptr<ControlNames> m_names; // made once the window is up
     int m_writing = 0; // the model's writes under way, whose notifications are no input
