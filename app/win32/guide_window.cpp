@@ -23,16 +23,15 @@ SIZE windowSize(UINT dpi)
 
 } // namespace
 
+// A page's class, resizable: on a new DPI it takes the size the system suggests.
 GuideWindow::GuideWindow(HINSTANCE instance, HWND calculatorWindow)
-    : m_richEdit(checked(LoadLibraryW(L"Msftedit.dll"), "LoadLibraryW"))
+    : OwnedWindow({ .dialog = false, .resizable = true, .hides = true })
+    , m_richEdit(checked(LoadLibraryW(L"Msftedit.dll"), "LoadLibraryW"))
 {
     try {
-        registerWindowClass(instance, kClassName, windowProc, false);
         const SIZE size = windowSize(GetDpiForWindow(calculatorWindow));
-        checked(
-            CreateWindowExW(kWindowExStyle, kClassName, wide(app::kGuideCaption).c_str(), kWindowStyle,
-                CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, calculatorWindow, nullptr, instance, this),
-            "CreateWindowExW");
+        create(
+            instance, kClassName, app::kGuideCaption, kWindowStyle, kWindowExStyle, size, calculatorWindow);
         m_dpi = GetDpiForWindow(m_window);
         if (const SIZE fitted = windowSize(m_dpi); fitted.cx != size.cx || fitted.cy != size.cy)
             SetWindowPos(
@@ -48,10 +47,7 @@ GuideWindow::GuideWindow(HINSTANCE instance, HWND calculatorWindow)
         zoom();
         fill();
     } catch (...) {
-        if (m_window != nullptr) {
-            SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-            DestroyWindow(m_window);
-        }
+        abandon();
         FreeLibrary(m_richEdit);
         throw;
     }
@@ -59,8 +55,7 @@ GuideWindow::GuideWindow(HINSTANCE instance, HWND calculatorWindow)
 
 GuideWindow::~GuideWindow()
 {
-    if (m_window != nullptr)
-        DestroyWindow(m_window);
+    destroy();
     FreeLibrary(m_richEdit);
 }
 
@@ -128,18 +123,11 @@ void GuideWindow::zoom()
     SendMessageW(m_page, EM_SETZOOM, same ? 0 : WPARAM(m_dpi), same ? 0 : LPARAM(screen));
 }
 
-LRESULT CALLBACK GuideWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// The page keeps its points at the new DPI.
+void GuideWindow::changeDpi(UINT dpi)
 {
-    if (message == WM_NCCREATE) {
-        auto *self = static_cast<GuideWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<GuideWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return guarded(
-        window, self->m_failed, [&] { return self->handleMessage(window, message, wParam, lParam); });
+    m_dpi = dpi;
+    zoom();
 }
 
 LRESULT GuideWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -154,26 +142,13 @@ LRESULT GuideWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         if (m_page != nullptr)
             SetFocus(m_page);
         return 0;
-    case WM_CLOSE:
-        // Closing hides it, scrolled as it is, for the next opening.
-        ShowWindow(window, SW_HIDE);
-        return 0;
-    case WM_DPICHANGED: {
-        m_dpi = HIWORD(wParam);
-        zoom();
-        const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-            suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
     case WM_NCDESTROY:
-        m_window = nullptr;
         m_page = nullptr;
         break;
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return defaultProcedure(window, message, wParam, lParam);
 }
 
 } // namespace winview

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/win32/owned_window.h"
+
 #include <windows.h>
 
 // The guide (使用说明) on the Win32 API: a resizable window owned by the calculator window, its
@@ -7,7 +9,7 @@
 // styles. Closing it or Esc hides it; it is destroyed with its owner.
 namespace winview {
 
-class GuideWindow final {
+class GuideWindow final : public OwnedWindow {
 public:
     // Made hidden, at the calculator window's DPI, with the whole guide in its page.
     GuideWindow(HINSTANCE instance, HWND calculatorWindow);
@@ -15,24 +17,21 @@ public:
     GuideWindow(const GuideWindow &) = delete;
     GuideWindow &operator=(const GuideWindow &) = delete;
 
-    HWND handle() const { return m_window; }
     // Shows the window as it was left, activates it and puts the focus on the page.
     void open();
     // Esc in the window hides it: true if the message was used and must not be dispatched.
     bool translate(const MSG &message);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void changeDpi(UINT dpi) override;
 
     void fill();
     void zoom();
 
     HMODULE m_richEdit = nullptr; // the library of the page's class
-    HWND m_window = nullptr;
     HWND m_page = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
-    bool m_failed = false;
 };
 
 } // namespace winview

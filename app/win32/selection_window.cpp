@@ -42,21 +42,19 @@ SIZE windowSize(UINT dpi)
 
 } // namespace
 
+// A dialog's class, as the calculator's: Tab, Enter and the focus kept over deactivation.
 SelectionWindow::SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app::Form1 &calculator)
-    : m_calculator(calculator)
+    : OwnedWindow({ .dialog = true, .resizable = false, .hides = true })
+    , m_calculator(calculator)
     , m_calculatorWindow(calculatorWindow)
 {
     INITCOMMONCONTROLSEX classes { sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES };
     checked(InitCommonControlsEx(&classes), "InitCommonControlsEx");
     try {
-        // A dialog's class, as the calculator's: Tab, Enter and the focus kept over deactivation.
-        registerWindowClass(instance, kClassName, windowProc, true);
         // Made in its size at the calculator's DPI, where it opens.
         const SIZE size = windowSize(GetDpiForWindow(calculatorWindow));
-        checked(
-            CreateWindowExW(kWindowExStyle, kClassName, wide(app::kSelectionCaption).c_str(), kWindowStyle,
-                CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, calculatorWindow, nullptr, instance, this),
-            "CreateWindowExW");
+        create(instance, kClassName, app::kSelectionCaption, kWindowStyle, kWindowExStyle, size,
+            calculatorWindow);
         m_dpi = GetDpiForWindow(m_window);
         makeFont();
         buildControls(instance);
@@ -66,10 +64,7 @@ SelectionWindow::SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app:
         showListing();
         nameControls();
     } catch (...) {
-        if (m_window != nullptr) {
-            SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-            DestroyWindow(m_window);
-        }
+        abandon();
         DeleteObject(m_font);
         throw;
     }
@@ -78,8 +73,7 @@ SelectionWindow::SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app:
 SelectionWindow::~SelectionWindow()
 {
     // Destroyed with its owner, or here when the calculator's Window goes first.
-    if (m_window != nullptr)
-        DestroyWindow(m_window);
+    destroy();
     DeleteObject(m_font);
 }
 
@@ -223,21 +217,6 @@ void SelectionWindow::changeDpi(UINT dpi)
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
-LRESULT CALLBACK SelectionWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto *self
-            = static_cast<SelectionWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<SelectionWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr)
-        return DefDlgProcW(window, message, wParam, lParam);
-    return guarded(
-        window, self->m_failed, [&] { return self->handleMessage(window, message, wParam, lParam); });
-}
-
 LRESULT SelectionWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -246,17 +225,6 @@ LRESULT SelectionWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         return 0;
     case WM_NOTIFY:
         return notify(*reinterpret_cast<const NMHDR *>(lParam));
-    case WM_CLOSE:
-        // Closing hides it, with the job and the list as they are, for the next opening.
-        ShowWindow(window, SW_HIDE);
-        return 0;
-    case WM_DPICHANGED: {
-        changeDpi(HIWORD(wParam));
-        const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
-            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
     case WM_DESTROY:
         if (m_names != nullptr)
             for (const app::SelectionSpec &row : app::kSelectionControls)
@@ -264,13 +232,12 @@ LRESULT SelectionWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
                     m_names->clear(control(row.id));
         break;
     case WM_NCDESTROY:
-        m_window = nullptr;
         m_list = nullptr;
         break;
     default:
         break;
     }
-    return DefDlgProcW(window, message, wParam, lParam);
+    return defaultProcedure(window, message, wParam, lParam);
 }
 
 // The user's input, and nothing else, reaches the model, as in the calculator window: EN_CHANGE

@@ -3,6 +3,7 @@
 #include "app/calculator/form1.h"
 #include "app/selection/selection.h"
 #include "app/win32/dropped_list.h"
+#include "app/win32/owned_window.h"
 #include "app/win32/system.h"
 
 #include <array>
@@ -19,7 +20,7 @@ struct tagLVDISPINFOW;
 // calculator's own Form1. Closing it hides it; it is destroyed with its owner.
 namespace winview {
 
-class SelectionWindow final {
+class SelectionWindow final : public OwnedWindow {
 public:
     // Made hidden, at the calculator window's DPI; `calculator` is the model a rope is taken
     // over into, which tells the calculator's view every change.
@@ -28,22 +29,20 @@ public:
     SelectionWindow(const SelectionWindow &) = delete;
     SelectionWindow &operator=(const SelectionWindow &) = delete;
 
-    HWND handle() const { return m_window; }
     // Shows the window as it was left, and activates it.
     void open();
     // Keyboard navigation of a dialog: true if the message was used and must not be dispatched.
     bool translate(MSG &message);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void buildControls(HINSTANCE instance);
     void nameControls();
     void makeFont();
     RECT placeOf(const app::SelectionSpec &row) const;
     void addColumns();
-    void changeDpi(UINT dpi);
+    void changeDpi(UINT dpi) override;
     HWND control(int id) const { return GetDlgItem(m_window, id); }
 
     void command(int id, int code);
@@ -61,7 +60,6 @@ private:
     app::Selection m_selection;
     app::Form1 &m_calculator;
     HWND m_calculatorWindow;
-    HWND m_window = nullptr;
     HWND m_list = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     HFONT m_font = nullptr;
@@ -72,7 +70,6 @@ private:
     int m_shownTop = -1;
     std::unique_ptr<ControlNames> m_names;
     int m_writing = 0; // the window's own writes under way, whose notifications are no input
-    bool m_failed = false;
 };
 
 } // namespace winview

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <exception>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <windows.h>
 
 struct IAccPropServices;
 
 // What the program's windows ask of the system in the same way: calls that must not fail, their
 // window classes, a control's text, a window's size for its client area, the font's line, the
-// names a screen reader reads, the window's own writes to its controls, and the edge no exception
-// may cross.
+// names a screen reader reads, and the window's own writes to its controls.
 namespace winview {
 
 // The exit status of a program that could not go on.
@@ -41,27 +38,6 @@ SIZE frameSize(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT
 
 // The height of one line of the font as the window draws it, in pixels.
 int lineHeightOf(HWND window, HFONT font);
-
-// No exception may unwind through the system's frames: one that reaches a window procedure is
-// told to the user once (what follows a failure may fail again), and the program ends with a
-// failure status.
-template <typename Handle> LRESULT guarded(HWND window, bool &failed, const Handle &handle)
-{
-    const auto fail = [&failed](const char *what) {
-        if (std::exchange(failed, true))
-            return;
-        tellFailure(what);
-        PostQuitMessage(kFailed);
-    };
-    try {
-        return handle();
-    } catch (const std::exception &failure) {
-        fail(failure.what());
-    } catch (...) {
-        fail("unknown exception");
-    }
-    return DefDlgProcW(window, WM_NULL, 0, 0);
-}
 
 // Counts the window's own writes to its controls while one is under way: the notifications they
 // raise are no input.

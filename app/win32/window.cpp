@@ -9,6 +9,7 @@
 #include "app/win32/win_text.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <optional>
 #include <string>
 #include <utility>
@@ -79,23 +80,22 @@ SIZE windowSize(UINT dpi)
 
 } // namespace
 
+// A dialog's class, whose default procedure (DefDlgProcW) moves the focus on Tab, gives it back
+// when the window is activated again, and presses the focused button on Enter. Closing it ends
+// the program.
 Window::Window(HINSTANCE instance)
-    : m_form(*this)
+    : OwnedWindow({ .dialog = true, .resizable = false, .hides = false })
+    , m_form(*this)
     , m_instance(instance)
 {
     try {
-        // A dialog's class, whose default procedure (DefDlgProcW) moves the focus on Tab, gives it
-        // back when the window is activated again, and presses the focused button on Enter.
-        registerWindowClass(instance, kClassName, windowProc, true);
         // An owned window gets no taskbar button of its own; its owner is never shown.
         m_owner = checked(
             CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr),
             "CreateWindowExW");
         // Made in its size at the system's DPI, and resized only on a monitor of another.
-        const SIZE size = windowSize(GetDpiForSystem());
-        checked(CreateWindowExW(kWindowExStyle, kClassName, wide(app::kWindowCaption).c_str(), kWindowStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, m_owner, nullptr, instance, this),
-            "CreateWindowExW");
+        create(instance, kClassName, app::kWindowCaption, kWindowStyle, kWindowExStyle,
+            windowSize(GetDpiForSystem()), m_owner);
         m_dpi = GetDpiForWindow(m_window);
         DeleteObject(makeFont());
         buildControls(instance);
@@ -103,10 +103,7 @@ Window::Window(HINSTANCE instance)
             fitWindow();
     } catch (...) {
         // Half a window must not take messages for a Window that was never made.
-        if (m_window != nullptr) {
-            SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-            DestroyWindow(m_window);
-        }
+        abandon();
         if (m_owner != nullptr)
             DestroyWindow(m_owner);
         DeleteObject(m_font);
@@ -121,8 +118,7 @@ Window::~Window()
 {
     m_guide.reset();
     m_selection.reset();
-    if (m_window != nullptr)
-        DestroyWindow(m_window);
+    destroy();
     DestroyWindow(m_owner);
     DeleteObject(m_font);
     for (const auto &[colour, brush] : m_brushes)
@@ -186,8 +182,8 @@ void Window::buildControls(HINSTANCE instance)
         m_controls.at(std::size_t(row->kind)).at(std::size_t(row->number)) = made;
         fitFont(made);
         if (row->kind == Kind::Option)
-            m_buttonProc = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(optionProc)));
+            checked(SetWindowSubclass(made, optionProc, 0, reinterpret_cast<DWORD_PTR>(this)),
+                "SetWindowSubclass");
         if (row->kind == Kind::Combo)
             for (std::string_view item : m_form.items(app::combo(row->number)))
                 SendMessageW(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
@@ -258,33 +254,27 @@ void Window::changeDpi(UINT dpi)
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
-LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto *self = static_cast<Window *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr)
-        return DefDlgProcW(window, message, wParam, lParam);
-    return guarded(
-        window, self->m_failed, [&] { return self->handleMessage(window, message, wParam, lParam); });
-}
-
 // A radio button that takes the focus by Tab tells its parent it was clicked; here only a click,
 // Space or an arrow key selects, as in the other front end.
-LRESULT CALLBACK Window::optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Window::optionProc(
+    HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR window)
 {
-    Window &window = *reinterpret_cast<Window *>(GetWindowLongPtrW(GetParent(button), GWLP_USERDATA));
-    if (message != WM_SETFOCUS)
-        return CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
-    return guarded(button, window.m_failed, [&] {
-        window.m_focusing = true;
-        const LRESULT result = CallWindowProcW(window.m_buttonProc, button, message, wParam, lParam);
-        window.m_focusing = false;
-        return result;
-    });
+    Window &self = *reinterpret_cast<Window *>(window);
+    switch (message) {
+    case WM_SETFOCUS:
+        return self.guarded(button, DefSubclassProc, [&] {
+            self.m_focusing = true;
+            const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+            self.m_focusing = false;
+            return result;
+        });
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(button, optionProc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
 }
 
 LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -311,9 +301,6 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_SETFOCUS:
         // The window opens with no control focused; the dialog procedure would focus the first.
         return 0;
-    case WM_CLOSE:
-        // The dialog procedure turns the close box into IDCANCEL, as Esc, which closes nothing.
-        return DefWindowProcW(window, message, wParam, lParam);
     case kNameControls: {
         nameControls();
         // The system menu's items are added once the window is up as well, so that the window
@@ -323,26 +310,16 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         appendMenuItems(system);
         return 0;
     }
-    case WM_DPICHANGED: {
-        changeDpi(HIWORD(wParam));
-        const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(m_window, nullptr, suggested->left, suggested->top, 0, 0,
-            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
     case WM_DESTROY:
         if (m_names != nullptr)
             for (const app::NamedBy &row : app::kNamedBy)
                 m_names->clear(control(row.control));
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY:
-        m_window = nullptr; // the message itself still goes to DefDlgProcW for `window`
-        break;
     default:
         break;
     }
-    return DefDlgProcW(window, message, wParam, lParam);
+    return defaultProcedure(window, message, wParam, lParam);
 }
 
 // The user's input, and nothing else, reaches the window's model:

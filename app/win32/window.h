@@ -4,6 +4,7 @@
 #include "app/calculator/form1.h"
 #include "app/help/help.h"
 #include "app/win32/dropped_list.h"
+#include "app/win32/owned_window.h"
 #include "app/win32/system.h"
 
 #include <array>
@@ -23,21 +24,20 @@ namespace winview {
 class GuideWindow;
 class SelectionWindow;
 
-class Window final : private app::View {
+class Window final : public OwnedWindow, private app::View {
 public:
     explicit Window(HINSTANCE instance);
     ~Window();
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
 
-    HWND handle() const { return m_window; }
     // Keyboard navigation of a dialog: true if the message was used and must not be dispatched.
     bool translate(MSG &message);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK optionProc(
+        HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR window);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void buildControls(HINSTANCE instance);
     void nameControls();
@@ -45,7 +45,7 @@ private:
     RECT placeOf(const app::ControlSpec &row) const;
     void fitFont(HWND made);
     void fitWindow();
-    void changeDpi(UINT dpi);
+    void changeDpi(UINT dpi) override;
     HWND control(app::Ref ref) const;
 
     void command(int id, int code);
@@ -66,7 +66,6 @@ private:
     app::Form1 m_form;
     HINSTANCE m_instance;
     HWND m_owner = nullptr; // hidden, so that the window has no taskbar button of its own
-    HWND m_window = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     HFONT m_font = nullptr;
     int m_lineHeight = 0; // of the font, in pixels
@@ -76,9 +75,7 @@ private:
     std::map<std::tuple<int, int, int>, HBRUSH> m_brushes; // a result box's colours
     std::unique_ptr<ControlNames> m_names; // made once the window is up
     int m_writing = 0; // the model's writes under way, whose notifications are no input
-    WNDPROC m_buttonProc = nullptr; // the system's, under optionProc
     bool m_focusing = false; // an option button taking the focus, which is no click
-    bool m_failed = false; // told the user the window cannot go on
     std::unique_ptr<SelectionWindow> m_selection; // made when first opened
     std::unique_ptr<GuideWindow> m_guide; // made when first opened
 };
