@@ -107,6 +107,33 @@ private:
     std::function<void()> m_take;
 };
 
+// The widget each piece is made of.
+template <app::Piece P> struct WidgetOf;
+template <> struct WidgetOf<app::Piece::Label> {
+    using type = QLabel;
+};
+template <> struct WidgetOf<app::Piece::Box> {
+    using type = QLineEdit;
+};
+template <> struct WidgetOf<app::Piece::PurposeList> {
+    using type = QComboBox;
+};
+template <> struct WidgetOf<app::Piece::Option> {
+    using type = QRadioButton;
+};
+template <> struct WidgetOf<app::Piece::Check> {
+    using type = QCheckBox;
+};
+template <> struct WidgetOf<app::Piece::Table> {
+    using type = QTableView;
+};
+template <> struct WidgetOf<app::Piece::Button> {
+    using type = QPushButton;
+};
+template <> struct WidgetOf<app::Piece::Status> {
+    using type = QLabel;
+};
+
 QRect twipsRect(const app::SelectionSpec &row)
 {
     return { twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
@@ -133,6 +160,12 @@ SelectionWindow::SelectionWindow(app::Form1 &calculator, QWidget &calculatorWind
     relist([] {});
 }
 
+// Each control was made as its piece's widget from its row (makeControl).
+template <app::Piece P> auto *SelectionWindow::widget(app::SelectionPart<P> part) const
+{
+    return static_cast<typename WidgetOf<P>::type *>(m_controls.at(app::selectionRow(part)));
+}
+
 QWidget *SelectionWindow::makeControl(const app::SelectionSpec &row)
 {
     const QString caption = qtText(row.caption);
@@ -141,24 +174,23 @@ QWidget *SelectionWindow::makeControl(const app::SelectionSpec &row)
     case app::Piece::Status: {
         auto *label = new QLabel(caption, this);
         label->setTextFormat(Qt::PlainText);
-        if (row.piece == app::Piece::Status)
-            m_status = label;
         return label;
     }
     case app::Piece::Box:
         return new QLineEdit(this);
-    case app::Piece::PurposeList:
-        m_purposes = makeList(this);
+    case app::Piece::PurposeList: {
+        QComboBox *purposes = makeList(this);
         for (std::string_view item : app::Selection::purposes())
-            m_purposes->addItem(qtText(item));
-        m_purposes->setCurrentIndex(-1);
-        return m_purposes;
+            purposes->addItem(qtText(item));
+        purposes->setCurrentIndex(-1);
+        return purposes;
+    }
     case app::Piece::Option:
         return new OptionButton(caption, this);
     case app::Piece::Check:
         return new QCheckBox(caption, this);
     case app::Piece::Table:
-        return m_table = makeTable();
+        return makeTable();
     case app::Piece::Button:
         return new QPushButton(caption, this);
     }
@@ -167,10 +199,7 @@ QWidget *SelectionWindow::makeControl(const app::SelectionSpec &row)
 
 QTableView *SelectionWindow::makeTable()
 {
-    auto *table = new RopeTable(this, [this] {
-        if (m_table->currentIndex().isValid())
-            takeOver(m_table->currentIndex().row());
-    });
+    auto *table = new RopeTable(this, [this] { takeOverCurrent(); });
     table->setModel(m_rows);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -192,8 +221,9 @@ void SelectionWindow::buildControls()
 {
     QLabel *naming = nullptr; // a label waiting for the input it names
     QWidget *before = nullptr; // the previous stop of the tab order
-    for (const app::SelectionSpec &row : app::kSelectionControls) {
-        QWidget *control = makeControl(row);
+    for (std::size_t k = 0; k < app::kSelectionControls.size(); ++k) {
+        const app::SelectionSpec &row = app::kSelectionControls.at(k);
+        QWidget *control = m_controls.at(k) = makeControl(row);
         control->setObjectName(qtText(row.name));
         if (!row.accessibleName.empty())
             control->setAccessibleName(qtText(row.accessibleName));
@@ -217,12 +247,10 @@ void SelectionWindow::buildControls()
     }
     // The job's start: the work type and the methods the selection starts with.
     const app::listing::Job &job = m_selection.job();
-    findChild<QRadioButton *>(QStringLiteral("installOption"))
-        ->setChecked(job.work == standard::WorkType::Installation);
-    findChild<QRadioButton *>(QStringLiteral("mineOption"))
-        ->setChecked(job.work == standard::WorkType::MineConstruction);
-    findChild<QCheckBox *>(QStringLiteral("traditionalCheck"))->setChecked(job.traditional);
-    findChild<QCheckBox *>(QStringLiteral("standardCheck"))->setChecked(job.standard);
+    for (const app::WorkOption &row : app::kSelectionWorkOptions)
+        widget(row.option)->setChecked(job.work == row.work);
+    for (const app::MethodCheck &row : app::kMethodChecks)
+        widget(row.check)->setChecked(row.method == Method::Traditional ? job.traditional : job.standard);
 }
 
 // The user's input, and nothing else, reaches the selection: textEdited of a box or of the
@@ -230,51 +258,45 @@ void SelectionWindow::buildControls()
 // keyboard), clicked of an option button or a check box. Nothing is written back into them.
 void SelectionWindow::connectInputs()
 {
-    const auto box = [this](const char *name) { return findChild<QLineEdit *>(QString::fromLatin1(name)); };
-    connect(box("loadBox"), &QLineEdit::textEdited, this,
+    connect(widget(app::kLoadBox), &QLineEdit::textEdited, this,
         [this](const QString &typed) { relist([&] { m_selection.typeLoad(typed.toStdString()); }); });
-    connect(box("lengthBox"), &QLineEdit::textEdited, this,
+    connect(widget(app::kLengthBox), &QLineEdit::textEdited, this,
         [this](const QString &typed) { relist([&] { m_selection.typeLength(typed.toStdString()); }); });
-    connect(m_purposes->lineEdit(), &QLineEdit::textEdited, this,
+    QComboBox *purposes = widget(app::kPurposeBox);
+    connect(purposes->lineEdit(), &QLineEdit::textEdited, this,
         [this](const QString &typed) { relist([&] { m_selection.typePurpose(typed.toStdString()); }); });
-    connect(m_purposes, &QComboBox::activated, this,
+    connect(purposes, &QComboBox::activated, this,
         [this](int item) { relist([&] { m_selection.pickPurpose(item); }); });
 
-    const auto work = [this](const char *name, standard::WorkType type) {
-        connect(findChild<QRadioButton *>(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-            [this, type] { relist([&] { m_selection.selectWork(type); }); });
-    };
-    work("installOption", standard::WorkType::Installation);
-    work("mineOption", standard::WorkType::MineConstruction);
-    const auto method = [this](const char *name, Method shown) {
-        connect(findChild<QCheckBox *>(QString::fromLatin1(name)), &QCheckBox::clicked, this,
-            [this, shown](bool checked) { relist([&] { m_selection.showMethod(shown, checked); }); });
-    };
-    method("traditionalCheck", Method::Traditional);
-    method("standardCheck", Method::Standard);
+    for (const app::WorkOption &row : app::kSelectionWorkOptions)
+        connect(widget(row.option), &QRadioButton::clicked, this,
+            [this, work = row.work] { relist([&] { m_selection.selectWork(work); }); });
+    for (const app::MethodCheck &row : app::kMethodChecks)
+        connect(widget(row.check), &QCheckBox::clicked, this, [this, method = row.method](bool checked) {
+            relist([&] { m_selection.showMethod(method, checked); });
+        });
 
-    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this,
+    QTableView *table = widget(app::kRopeList);
+    connect(table->horizontalHeader(), &QHeaderView::sectionClicked, this,
         [this](int column) { relist([&] { m_selection.sortBy(Column(column)); }); });
-    connect(m_table, &QTableView::doubleClicked, this,
-        [this](const QModelIndex &index) { takeOver(index.row()); });
-    connect(findChild<QPushButton *>(QStringLiteral("useButton")), &QPushButton::clicked, this, [this] {
-        if (m_table->currentIndex().isValid())
-            takeOver(m_table->currentIndex().row());
-    });
-    connect(findChild<QPushButton *>(QStringLiteral("copyButton")), &QPushButton::clicked, this,
+    connect(
+        table, &QTableView::doubleClicked, this, [this](const QModelIndex &index) { takeOver(index.row()); });
+    connect(widget(app::kUseButton), &QPushButton::clicked, this, [this] { takeOverCurrent(); });
+    connect(widget(app::kCopyButton), &QPushButton::clicked, this,
         [this] { QGuiApplication::clipboard()->setText(QString::fromUtf8(m_selection.copyText())); });
 }
 
 void SelectionWindow::relist(const std::function<void()> &change)
 {
     m_rows->reset(change);
-    m_status->setText(qtText(m_selection.status()));
+    widget(app::kStatusLabel)->setText(qtText(m_selection.status()));
+    QTableView *table = widget(app::kRopeList);
     const std::optional<Column> sorted = m_selection.sortColumn();
-    m_table->horizontalHeader()->setSortIndicator(
+    table->horizontalHeader()->setSortIndicator(
         sorted ? int(*sorted) : -1, m_selection.descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
     // The first row is current after each listing, so Enter takes the rope listed first.
     if (m_rows->rowCount({}) > 0)
-        m_table->setCurrentIndex(m_rows->index(0, 0));
+        table->setCurrentIndex(m_rows->index(0, 0));
 }
 
 // Esc closes the window, as it closes a dialog; a list that is open takes it first.
@@ -284,6 +306,12 @@ void SelectionWindow::keyPressEvent(QKeyEvent *event)
         close();
     else
         QWidget::keyPressEvent(event);
+}
+
+void SelectionWindow::takeOverCurrent()
+{
+    if (const QModelIndex current = widget(app::kRopeList)->currentIndex(); current.isValid())
+        takeOver(current.row());
 }
 
 void SelectionWindow::takeOver(int row)

@@ -3,10 +3,9 @@
 #include "app/selection/selection.h"
 
 #include <QWidget>
+#include <array>
 #include <functional>
 
-class QComboBox;
-class QLabel;
 class QTableView;
 
 // The rope selection window on Qt Widgets: its controls built from the selection's control table
@@ -35,14 +34,15 @@ private:
     // Runs the user's input on the selection and shows what it lists.
     void relist(const std::function<void()> &change);
     void takeOver(int row);
+    void takeOverCurrent();
+    // A control as the widget its piece is made of.
+    template <app::Piece P> auto *widget(app::SelectionPart<P> part) const;
 
     app::Form1 &m_calculator;
     QWidget &m_calculatorWindow;
     app::Selection m_selection;
     RopeRows *m_rows = nullptr;
-    QTableView *m_table = nullptr;
-    QComboBox *m_purposes = nullptr;
-    QLabel *m_status = nullptr;
+    std::array<QWidget *, app::kSelectionControls.size()> m_controls {}; // by row of the table
 };
 
 } // namespace qtview

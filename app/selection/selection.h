@@ -4,9 +4,11 @@
 #include "common/purpose_table.h"
 #include "listing/rope_listing.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -33,10 +35,29 @@ enum class Piece {
     Status, // a line of text the window writes
 };
 
+// The controls by their fixed Windows control IDs: the Windows window switches on them, the Qt
+// window holds its widgets by them, and the tests name a control by them on both.
+enum class SelectionControl {
+    LoadBox = 7001,
+    LengthBox = 7002,
+    PurposeBox = 7003,
+    InstallOption = 7004,
+    MineOption = 7005,
+    TraditionalCheck = 7006,
+    StandardCheck = 7007,
+    RopeList = 7008,
+    UseButton = 7009,
+    CopyButton = 7010,
+    StatusLabel = 7011,
+    LoadLabel = 7012,
+    LengthLabel = 7013,
+    PurposeLabel = 7014,
+};
+
 struct SelectionSpec {
     Piece piece;
+    SelectionControl control;
     std::string_view name; // the Qt object name
-    int id; // the Windows control ID
     std::string_view caption;
     int left; // twips, in the client area
     int top;
@@ -47,20 +68,22 @@ struct SelectionSpec {
 
 // In tab order; a label comes right before the input it names.
 inline constexpr std::array<SelectionSpec, 14> kSelectionControls { {
-    { Piece::Label, "loadLabel", 7012, "绳端载荷(kgf)", 120, 120, 1500, 240, {} },
-    { Piece::Box, "loadBox", 7001, "", 120, 390, 1500, 315, "绳端载荷(kgf)" },
-    { Piece::Label, "lengthLabel", 7013, "悬垂长度(m)", 1800, 120, 1500, 240, {} },
-    { Piece::Box, "lengthBox", 7002, "", 1800, 390, 1500, 315, "悬垂长度(m)" },
-    { Piece::Label, "purposeLabel", 7014, "钢丝绳用途", 3480, 120, 1800, 240, {} },
-    { Piece::PurposeList, "purposeBox", 7003, "", 3480, 390, 1800, 315, "钢丝绳用途" },
-    { Piece::Option, "installOption", 7004, "安装", 5520, 150, 900, 270, {} },
-    { Piece::Option, "mineOption", 7005, "矿建", 5520, 450, 900, 270, {} },
-    { Piece::Check, "traditionalCheck", 7006, "传统方法", 6540, 150, 1320, 270, {} },
-    { Piece::Check, "standardCheck", 7007, "标准方法", 6540, 450, 1320, 270, {} },
-    { Piece::Button, "useButton", 7009, "用于计算", 8580, 120, 1560, 345, {} },
-    { Piece::Button, "copyButton", 7010, "复制", 8580, 525, 1560, 345, {} },
-    { Piece::Table, "ropeList", 7008, "", 120, 1020, 10020, 5160, "满足要求的钢丝绳" },
-    { Piece::Status, "statusLabel", 7011, "", 120, 6300, 10020, 240, {} },
+    { Piece::Label, SelectionControl::LoadLabel, "loadLabel", "绳端载荷(kgf)", 120, 120, 1500, 240, {} },
+    { Piece::Box, SelectionControl::LoadBox, "loadBox", "", 120, 390, 1500, 315, "绳端载荷(kgf)" },
+    { Piece::Label, SelectionControl::LengthLabel, "lengthLabel", "悬垂长度(m)", 1800, 120, 1500, 240, {} },
+    { Piece::Box, SelectionControl::LengthBox, "lengthBox", "", 1800, 390, 1500, 315, "悬垂长度(m)" },
+    { Piece::Label, SelectionControl::PurposeLabel, "purposeLabel", "钢丝绳用途", 3480, 120, 1800, 240, {} },
+    { Piece::PurposeList, SelectionControl::PurposeBox, "purposeBox", "", 3480, 390, 1800, 315,
+        "钢丝绳用途" },
+    { Piece::Option, SelectionControl::InstallOption, "installOption", "安装", 5520, 150, 900, 270, {} },
+    { Piece::Option, SelectionControl::MineOption, "mineOption", "矿建", 5520, 450, 900, 270, {} },
+    { Piece::Check, SelectionControl::TraditionalCheck, "traditionalCheck", "传统方法", 6540, 150, 1320, 270,
+        {} },
+    { Piece::Check, SelectionControl::StandardCheck, "standardCheck", "标准方法", 6540, 450, 1320, 270, {} },
+    { Piece::Button, SelectionControl::UseButton, "useButton", "用于计算", 8580, 120, 1560, 345, {} },
+    { Piece::Button, SelectionControl::CopyButton, "copyButton", "复制", 8580, 525, 1560, 345, {} },
+    { Piece::Table, SelectionControl::RopeList, "ropeList", "", 120, 1020, 10020, 5160, "满足要求的钢丝绳" },
+    { Piece::Status, SelectionControl::StatusLabel, "statusLabel", "", 120, 6300, 10020, 240, {} },
 } };
 
 // The list's column widths in twips, in the order of the columns: each fits its title and its
@@ -70,13 +93,76 @@ inline constexpr std::array<SelectionSpec, 14> kSelectionControls { {
 inline constexpr std::array<int, listing::kColumnCount> kColumnWidths { 600, 900, 1080, 720, 720, 1500, 1350,
     1200, 1620 };
 
-constexpr const SelectionSpec &selectionSpec(std::string_view name)
+// Where a control's row is in the table. Every control has one row (checked below); a value that
+// is no control is an error, not some other control's row.
+constexpr std::size_t selectionRow(SelectionControl control)
 {
-    for (const SelectionSpec &row : kSelectionControls)
-        if (row.name == name)
+    for (std::size_t row = 0; row < kSelectionControls.size(); ++row)
+        if (kSelectionControls.at(row).control == control)
             return row;
-    return kSelectionControls.front();
+    throw std::out_of_range("not a control of the selection window");
 }
+
+constexpr const SelectionSpec &specOf(SelectionControl control)
+{
+    return kSelectionControls.at(selectionRow(control));
+}
+
+// Each control in one row, the IDs the fourteen from 7001 on.
+constexpr bool eachControlOnce()
+{
+    for (int id = 7001; id < 7001 + int(kSelectionControls.size()); ++id)
+        if (std::ranges::count(kSelectionControls, SelectionControl(id), &SelectionSpec::control) != 1)
+            return false;
+    return true;
+}
+static_assert(eachControlOnce());
+
+// A control of one piece. The Qt window hands out each as the widget its piece is made of, so
+// that reading a check box where a box is meant does not compile; each still reads as the plain
+// control it is.
+template <Piece P> struct SelectionPart {
+    SelectionControl control;
+    constexpr operator SelectionControl() const { return control; }
+};
+
+inline constexpr SelectionPart<Piece::Box> kLoadBox { SelectionControl::LoadBox };
+inline constexpr SelectionPart<Piece::Box> kLengthBox { SelectionControl::LengthBox };
+inline constexpr SelectionPart<Piece::PurposeList> kPurposeBox { SelectionControl::PurposeBox };
+inline constexpr SelectionPart<Piece::Table> kRopeList { SelectionControl::RopeList };
+inline constexpr SelectionPart<Piece::Button> kUseButton { SelectionControl::UseButton };
+inline constexpr SelectionPart<Piece::Button> kCopyButton { SelectionControl::CopyButton };
+inline constexpr SelectionPart<Piece::Status> kStatusLabel { SelectionControl::StatusLabel };
+
+// The work type's option buttons and the methods' check boxes, with what each stands for.
+struct WorkOption {
+    SelectionPart<Piece::Option> option;
+    standard::WorkType work;
+};
+inline constexpr std::array<WorkOption, 2> kSelectionWorkOptions { {
+    { { SelectionControl::InstallOption }, standard::WorkType::Installation },
+    { { SelectionControl::MineOption }, standard::WorkType::MineConstruction },
+} };
+
+struct MethodCheck {
+    SelectionPart<Piece::Check> check;
+    listing::Method method;
+};
+inline constexpr std::array<MethodCheck, 2> kMethodChecks { {
+    { { SelectionControl::TraditionalCheck }, listing::Method::Traditional },
+    { { SelectionControl::StandardCheck }, listing::Method::Standard },
+} };
+
+// Each part is of the piece its row says.
+template <Piece P> constexpr bool isPiece(SelectionPart<P> part)
+{
+    return specOf(part).piece == P;
+}
+static_assert(isPiece(kLoadBox) && isPiece(kLengthBox) && isPiece(kPurposeBox) && isPiece(kRopeList)
+    && isPiece(kUseButton) && isPiece(kCopyButton) && isPiece(kStatusLabel));
+static_assert(std::ranges::all_of(kSelectionWorkOptions, [](const WorkOption &row) {
+    return isPiece(row.option);
+}) && std::ranges::all_of(kMethodChecks, [](const MethodCheck &row) { return isPiece(row.check); }));
 
 // The window's state: the job as typed, the listing it gives and the order it is shown in. Every
 // input lists anew at once; there is nothing to press.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/calculator/control_table.h"
+#include "app/selection/selection.h"
 
 // Every control of the Windows window has a fixed ID, so that automation tools, screen readers'
 // scripts and tests find it as the Qt build finds a widget by name: the kind's thousand plus the
@@ -26,5 +27,21 @@ constexpr std::optional<app::Ref> controlOf(int id)
 static_assert(controlId(app::frame(7)) == 1007 && controlId(app::label(30)) == 2030);
 static_assert(controlId(app::option(14)) == 3014 && controlId(app::combo(10)) == 4010);
 static_assert(controlId(app::text(13)) == 5013 && controlId(app::command(2)) == 6002);
+
+// The selection window's controls are numbered in their own enumeration, from 7001 on.
+constexpr int controlId(app::SelectionControl control)
+{
+    return int(control);
+}
+
+constexpr std::optional<app::SelectionControl> selectionControlOf(int id)
+{
+    for (const app::SelectionSpec &row : app::kSelectionControls)
+        if (controlId(row.control) == id)
+            return row.control;
+    return std::nullopt;
+}
+
+static_assert(controlId(app::SelectionControl::LoadBox) == 7001 && !selectionControlOf(7000));
 
 } // namespace winview

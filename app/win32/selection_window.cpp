@@ -25,11 +25,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; // fixed
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kListLines = 10; // items the dropped-down purpose list shows at once
 
-int idOf(std::string_view name)
-{
-    return app::selectionSpec(name).id;
-}
-
 bool isChecked(HWND button)
 {
     return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -133,7 +128,7 @@ void SelectionWindow::buildControls(HINSTANCE instance)
         const RECT place = placeOf(row);
         HWND made = checked(CreateWindowExW(exStyle, className, wide(row.caption).c_str(), style, place.left,
                                 place.top, place.right - place.left, place.bottom - place.top, m_window,
-                                reinterpret_cast<HMENU>(INT_PTR(row.id)), instance, nullptr),
+                                reinterpret_cast<HMENU>(INT_PTR(controlId(row.control))), instance, nullptr),
             "CreateWindowExW");
         SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         if (row.piece == Piece::PurposeList)
@@ -145,9 +140,13 @@ void SelectionWindow::buildControls(HINSTANCE instance)
     // The job the model starts with: "安装", both methods.
     const app::listing::Job &job = m_selection.job();
     showWork();
-    const Writing writing(m_writing);
-    SendMessageW(control(idOf("traditionalCheck")), BM_SETCHECK, job.traditional ? BST_CHECKED : 0, 0);
-    SendMessageW(control(idOf("standardCheck")), BM_SETCHECK, job.standard ? BST_CHECKED : 0, 0);
+    {
+        const Writing writing(m_writing);
+        for (const app::MethodCheck &row : app::kMethodChecks) {
+            const bool shown = row.method == Method::Traditional ? job.traditional : job.standard;
+            SendMessageW(control(row.check), BM_SETCHECK, shown ? BST_CHECKED : 0, 0);
+        }
+    }
     ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     addColumns();
 }
@@ -174,7 +173,7 @@ void SelectionWindow::nameControls()
     m_names = std::make_unique<ControlNames>();
     for (const app::SelectionSpec &row : app::kSelectionControls)
         if (!row.accessibleName.empty())
-            m_names->name(control(row.id), row.accessibleName);
+            m_names->name(control(row.control), row.accessibleName);
 }
 
 void SelectionWindow::makeFont()
@@ -203,7 +202,7 @@ void SelectionWindow::changeDpi(UINT dpi)
     m_font = nullptr;
     makeFont();
     for (const app::SelectionSpec &row : app::kSelectionControls) {
-        HWND made = control(row.id);
+        HWND made = control(row.control);
         SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
         const RECT place = placeOf(row);
         SetWindowPos(made, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
@@ -229,7 +228,7 @@ LRESULT SelectionWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         if (m_names != nullptr)
             for (const app::SelectionSpec &row : app::kSelectionControls)
                 if (!row.accessibleName.empty())
-                    m_names->clear(control(row.id));
+                    m_names->clear(control(row.control));
         break;
     case WM_NCDESTROY:
         m_list = nullptr;
@@ -252,46 +251,77 @@ void SelectionWindow::command(int id, int code)
     if (id == IDOK) {
         if (GetFocus() == m_list)
             takeOver();
-    } else if (id == IDCANCEL) {
+        return;
+    }
+    if (id == IDCANCEL) {
         ShowWindow(m_window, SW_HIDE);
-    } else if (id == idOf("purposeBox")) {
+        return;
+    }
+    const std::optional<app::SelectionControl> control = selectionControlOf(id);
+    if (!control)
+        return;
+    switch (*control) {
+    case app::SelectionControl::PurposeBox:
         listCommand(code);
-    } else if (id == idOf("useButton") && code == BN_CLICKED) {
-        takeOver();
-    } else if (id == idOf("copyButton") && code == BN_CLICKED) {
-        copy();
-    } else if (input(id, code)) {
-        showListing();
+        return;
+    case app::SelectionControl::UseButton:
+        if (code == BN_CLICKED)
+            takeOver();
+        return;
+    case app::SelectionControl::CopyButton:
+        if (code == BN_CLICKED)
+            copy();
+        return;
+    default:
+        if (input(*control, code))
+            showListing();
+        return;
     }
 }
 
 // Typing in a box, an option or a check box told to the model; whether the job changed.
-bool SelectionWindow::input(int id, int code)
+bool SelectionWindow::input(app::SelectionControl id, int code)
 {
-    if (code == EN_CHANGE && (id == idOf("loadBox") || id == idOf("lengthBox"))) {
+    switch (id) {
+    case app::SelectionControl::LoadBox:
+    case app::SelectionControl::LengthBox: {
+        if (code != EN_CHANGE)
+            return false;
         const std::string text = utf8(textOf(control(id)));
-        if (id == idOf("loadBox"))
+        if (id == app::SelectionControl::LoadBox)
             m_selection.typeLoad(text);
         else
             m_selection.typeLength(text);
         return true;
     }
-    if (code != BN_CLICKED)
-        return false;
-    if (id == idOf("traditionalCheck") || id == idOf("standardCheck")) {
-        m_selection.showMethod(
-            id == idOf("traditionalCheck") ? Method::Traditional : Method::Standard, isChecked(control(id)));
+    case app::SelectionControl::TraditionalCheck:
+    case app::SelectionControl::StandardCheck:
+        if (code != BN_CLICKED)
+            return false;
+        for (const app::MethodCheck &row : app::kMethodChecks)
+            if (row.check.control == id)
+                m_selection.showMethod(row.method, isChecked(control(id)));
         return true;
-    }
-    // A radio button that takes the focus by Tab says it was clicked too, but only a click, Space
-    // or an arrow key checks it.
-    if ((id != idOf("installOption") && id != idOf("mineOption")) || !isChecked(control(id)))
+    case app::SelectionControl::InstallOption:
+    case app::SelectionControl::MineOption:
+        return code == BN_CLICKED && selectWork(id);
+    default:
         return false;
-    const auto work
-        = id == idOf("mineOption") ? standard::WorkType::MineConstruction : standard::WorkType::Installation;
-    const bool changed = work != m_selection.job().work;
-    if (changed)
-        m_selection.selectWork(work);
+    }
+}
+
+// A radio button that takes the focus by Tab says it was clicked too, but only a click, Space or
+// an arrow key checks it; a click on the one already checked changes nothing.
+bool SelectionWindow::selectWork(app::SelectionControl option)
+{
+    if (!isChecked(control(option)))
+        return false;
+    bool changed = false;
+    for (const app::WorkOption &row : app::kSelectionWorkOptions)
+        if (row.option.control == option && row.work != m_selection.job().work) {
+            m_selection.selectWork(row.work);
+            changed = true;
+        }
     showWork();
     return changed;
 }
@@ -300,19 +330,18 @@ bool SelectionWindow::input(int id, int code)
 void SelectionWindow::showWork()
 {
     const Writing writing(m_writing);
-    for (const auto &[name, work] : { std::pair { "installOption", standard::WorkType::Installation },
-             std::pair { "mineOption", standard::WorkType::MineConstruction } }) {
-        const WPARAM check = m_selection.job().work == work ? BST_CHECKED : BST_UNCHECKED;
-        if (WPARAM(SendMessageW(control(idOf(name)), BM_GETCHECK, 0, 0)) != check)
-            SendMessageW(control(idOf(name)), BM_SETCHECK, check, 0);
+    for (const app::WorkOption &row : app::kSelectionWorkOptions) {
+        const WPARAM check = m_selection.job().work == row.work ? BST_CHECKED : BST_UNCHECKED;
+        if (WPARAM(SendMessageW(control(row.option), BM_GETCHECK, 0, 0)) != check)
+            SendMessageW(control(row.option), BM_SETCHECK, check, 0);
     }
 }
 
 // The arrow keys on a work type's button select the other one, as within a frame of the calculator.
 bool SelectionWindow::moveBetweenOptions(HWND focused, WPARAM key)
 {
-    HWND install = control(idOf("installOption"));
-    HWND mine = control(idOf("mineOption"));
+    HWND install = control(app::SelectionControl::InstallOption);
+    HWND mine = control(app::SelectionControl::MineOption);
     if ((key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) || focused == nullptr
         || (focused != install && focused != mine))
         return false;
@@ -327,7 +356,7 @@ bool SelectionWindow::moveBetweenOptions(HWND focused, WPARAM key)
 // it held when it opened. It says the same when it loses the focus closed; then nothing was open.
 void SelectionWindow::listCommand(int code)
 {
-    HWND list = control(idOf("purposeBox"));
+    HWND list = control(app::kPurposeBox);
     switch (code) {
     case CBN_DROPDOWN:
         m_dropped.open(list);
@@ -425,7 +454,7 @@ void SelectionWindow::showListing()
             Header_SetItem(header, int(column), &item);
         }
     }
-    HWND status = control(idOf("statusLabel"));
+    HWND status = control(app::kStatusLabel);
     if (const std::wstring text = wide(m_selection.status()); textOf(status) != text)
         SetWindowTextW(status, text.c_str());
 }

@@ -2,6 +2,7 @@
 
 #include "app/calculator/form1.h"
 #include "app/selection/selection.h"
+#include "app/win32/control_ids.h"
 #include "app/win32/dropped_list.h"
 #include "app/win32/owned_window.h"
 #include "app/win32/system.h"
@@ -43,10 +44,11 @@ private:
     RECT placeOf(const app::SelectionSpec &row) const;
     void addColumns();
     void changeDpi(UINT dpi) override;
-    HWND control(int id) const { return GetDlgItem(m_window, id); }
+    HWND control(app::SelectionControl id) const { return GetDlgItem(m_window, controlId(id)); }
 
     void command(int id, int code);
-    bool input(int id, int code);
+    bool input(app::SelectionControl id, int code);
+    bool selectWork(app::SelectionControl option);
     void showWork();
     bool moveBetweenOptions(HWND focused, WPARAM key);
     void listCommand(int code);

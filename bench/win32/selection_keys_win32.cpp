@@ -10,6 +10,7 @@
 // Usage: selection_keys_win32.exe [keys]   (41 by default)
 
 #include "app/selection/selection.h"
+#include "app/win32/control_ids.h"
 #include "app/win32/win_text.h"
 #include "app/win32/window.h"
 
@@ -97,16 +98,17 @@ int wmain(int argc, wchar_t **argv)
         std::printf("the selection window did not open\n");
         return 2;
     }
-    const auto item
-        = [selection](std::string_view name) { return GetDlgItem(selection, app::selectionSpec(name).id); };
-    HWND list = item("ropeList");
-    HWND load = item("loadBox");
-    HWND status = item("statusLabel");
+    const auto item = [selection](app::SelectionControl control) {
+        return GetDlgItem(selection, winview::controlId(control));
+    };
+    HWND list = item(app::kRopeList);
+    HWND load = item(app::kLoadBox);
+    HWND status = item(app::kStatusLabel);
     listProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(timedList)));
 
     SetForegroundWindow(selection);
-    SetFocus(GetWindow(item("purposeBox"), GW_CHILD)); // the list's field
+    SetFocus(GetWindow(item(app::kPurposeBox), GW_CHILD)); // the list's field
     type(L"井架提升6");
     idle(window);
 

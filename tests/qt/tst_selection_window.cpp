@@ -52,6 +52,11 @@ QStringList cellsOf(const QAbstractItemModel *model, int row)
     return cells;
 }
 
+QString factorOf(const app::listing::Listed &row)
+{
+    return qtview::qtText(row.cells.at(std::size_t(Column::Factor)));
+}
+
 QStringList cellsOf(const app::listing::Listed &row)
 {
     QStringList cells;
@@ -69,12 +74,12 @@ private:
     QMenu *menu() const { return m_form->findChild<QMenu *>(QStringLiteral("contextMenu")); }
     bool menuShown() const { return menu() != nullptr && menu()->isVisible(); }
     QWidget *selection() const { return m_form->findChild<QWidget *>(QStringLiteral("Selection")); }
-    template <typename T> T *in(const QString &name) const
+    // A control of the selection window by its object name, as the table gives it.
+    template <typename T> T *in(app::SelectionControl control) const
     {
-        return WindowControls(selection()).find<T>(name);
+        return WindowControls(selection()).find<T>(qtview::qtText(app::specOf(control).name));
     }
-    template <typename T> T *in(const char *name) const { return in<T>(QString::fromLatin1(name)); }
-    QTableView *table() const { return in<QTableView>("ropeList"); }
+    QTableView *table() const { return in<QTableView>(app::kRopeList); }
 
     // Right-click on a label of the calculator, then a click on the menu's item.
     bool openSelection() const
@@ -90,15 +95,15 @@ private:
     // Load 2000, length 600, "井架提升6" picked or typed; the model told the same.
     void typeJob(app::Selection &expected, bool pickPurpose) const
     {
-        actions::type(in<QLineEdit>("loadBox"), QStringLiteral("2000"));
-        actions::type(in<QLineEdit>("lengthBox"), QStringLiteral("600"));
+        actions::type(in<QLineEdit>(app::kLoadBox), QStringLiteral("2000"));
+        actions::type(in<QLineEdit>(app::kLengthBox), QStringLiteral("600"));
         expected.typeLoad("2000");
         expected.typeLength("600");
         if (pickPurpose) {
-            QVERIFY(actions::pickWithMouse(in<QComboBox>("purposeBox"), kHeadframeHoist));
+            QVERIFY(actions::pickWithMouse(in<QComboBox>(app::kPurposeBox), kHeadframeHoist));
             expected.pickPurpose(kHeadframeHoist);
         } else {
-            actions::type(in<QComboBox>("purposeBox")->lineEdit(), QStringLiteral("井架提升6"));
+            actions::type(in<QComboBox>(app::kPurposeBox)->lineEdit(), QStringLiteral("井架提升6"));
             expected.typePurpose("井架提升6");
         }
     }
@@ -201,11 +206,11 @@ private slots:
     void job_data()
     {
         QTest::addColumn<bool>("pickPurpose");
-        QTest::addColumn<QString>("uncheck"); // a method's check box clicked off, if any
-        QTest::newRow("picked purpose, both methods") << true << QString();
-        QTest::newRow("typed purpose, both methods") << false << QString();
-        QTest::newRow("traditional only") << true << "standardCheck";
-        QTest::newRow("standard only") << true << "traditionalCheck";
+        QTest::addColumn<int>("uncheck"); // a method's check box clicked off, if not 0
+        QTest::newRow("picked purpose, both methods") << true << 0;
+        QTest::newRow("typed purpose, both methods") << false << 0;
+        QTest::newRow("traditional only") << true << int(app::SelectionControl::StandardCheck);
+        QTest::newRow("standard only") << true << int(app::SelectionControl::TraditionalCheck);
     }
 
     // The list and the line under it are the model's for the same input; Enter on the first
@@ -213,7 +218,7 @@ private slots:
     void job()
     {
         QFETCH(bool, pickPurpose);
-        QFETCH(QString, uncheck);
+        QFETCH(int, uncheck);
         QVERIFY(openSelection());
         QCOMPARE(selection()->parentWidget(), m_form.get());
         QVERIFY(selection()->isWindow());
@@ -222,11 +227,11 @@ private slots:
             QSize(qtview::twipsToPixels(app::kSelectionWidth), qtview::twipsToPixels(app::kSelectionHeight)));
         QCOMPARE(selection()->minimumSize(), selection()->maximumSize());
         app::Selection expected;
-        QCOMPARE(in<QLabel>("statusLabel")->text(), qtview::qtText(expected.status()));
+        QCOMPARE(in<QLabel>(app::kStatusLabel)->text(), qtview::qtText(expected.status()));
         typeJob(expected, pickPurpose);
-        if (!uncheck.isEmpty()) {
-            QTest::mouseClick(in<QCheckBox>(qPrintable(uncheck)), Qt::LeftButton);
-            expected.showMethod(uncheck == QStringLiteral("standardCheck")
+        if (uncheck != 0) {
+            QTest::mouseClick(in<QCheckBox>(app::SelectionControl(uncheck)), Qt::LeftButton);
+            expected.showMethod(app::SelectionControl(uncheck) == app::SelectionControl::StandardCheck
                     ? app::listing::Method::Standard
                     : app::listing::Method::Traditional,
                 false);
@@ -234,11 +239,11 @@ private slots:
         QVERIFY(!expected.rows().empty());
         QCOMPARE(table()->model()->rowCount(), int(expected.rows().size()));
         QCOMPARE(cellsOf(table()->model(), 0), cellsOf(expected.rows().front()));
-        QCOMPARE(in<QLabel>("statusLabel")->text(), qtview::qtText(expected.status()));
+        QCOMPARE(in<QLabel>(app::kStatusLabel)->text(), qtview::qtText(expected.status()));
         QCOMPARE(table()->currentIndex().row(), 0);
         // The inputs keep what the user typed.
-        QCOMPARE(in<QLineEdit>("loadBox")->text(), QStringLiteral("2000"));
-        QCOMPARE(in<QComboBox>("purposeBox")->currentText(), QStringLiteral("井架提升6"));
+        QCOMPARE(in<QLineEdit>(app::kLoadBox)->text(), QStringLiteral("2000"));
+        QCOMPARE(in<QComboBox>(app::kPurposeBox)->currentText(), QStringLiteral("井架提升6"));
 
         QTest::keyClick(table(), Qt::Key_Return);
         const QString factor = qtview::qtText(expected.rows().front().cells.at(std::size_t(Column::Factor)));
@@ -247,10 +252,10 @@ private slots:
 
         // Closed by Esc, it is only hidden; the menu shows it again with the job as it was.
         selection()->activateWindow();
-        QTest::keyClick(in<QLineEdit>("loadBox"), Qt::Key_Escape);
+        QTest::keyClick(in<QLineEdit>(app::kLoadBox), Qt::Key_Escape);
         QVERIFY(!selection()->isVisible());
         QVERIFY(openSelection());
-        QCOMPARE(in<QLineEdit>("lengthBox")->text(), QStringLiteral("600"));
+        QCOMPARE(in<QLineEdit>(app::kLengthBox)->text(), QStringLiteral("600"));
         QCOMPARE(cellsOf(table()->model(), 0), cellsOf(expected.rows().front()));
         QCOMPARE(m_form->findChildren<QWidget *>(QStringLiteral("Selection")).size(), 1);
     }
@@ -272,9 +277,6 @@ private slots:
         app::Selection expected;
         typeJob(expected, true);
         const auto &rows = expected.rows();
-        const auto factorOf = [](const app::listing::Listed &row) {
-            return qtview::qtText(row.cells.at(std::size_t(Column::Factor)));
-        };
         int other = 1;
         while (other < int(rows.size()) && factorOf(rows.at(std::size_t(other))) == factorOf(rows.front()))
             ++other;
@@ -287,7 +289,7 @@ private slots:
         } else {
             QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre);
             if (way == QStringLiteral("button"))
-                QTest::mouseClick(in<QPushButton>("useButton"), Qt::LeftButton);
+                QTest::mouseClick(in<QPushButton>(app::kUseButton), Qt::LeftButton);
             else
                 QTest::keyClick(table(), Qt::Key_Enter, Qt::KeypadModifier);
         }
@@ -334,7 +336,7 @@ private slots:
         app::Selection expected;
         typeJob(expected, false);
         QApplication::clipboard()->clear();
-        QTest::mouseClick(in<QPushButton>("copyButton"), Qt::LeftButton);
+        QTest::mouseClick(in<QPushButton>(app::kCopyButton), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8(expected.copyText()));
     }
 
@@ -347,7 +349,7 @@ private slots:
         QStringList visited;
         const QLabel *label = nullptr;
         for (const app::SelectionSpec &row : app::kSelectionControls) {
-            QWidget *control = in<QWidget>(qtview::qtText(row.name));
+            QWidget *control = in<QWidget>(row.control);
             if (row.piece == app::Piece::Label) {
                 label = static_cast<QLabel *>(control);
                 continue;
@@ -361,7 +363,7 @@ private slots:
                 QCOMPARE(control->accessibleName(), qtview::qtText(row.accessibleName));
             expected << qtview::qtText(row.name);
         }
-        in<QLineEdit>("loadBox")->setFocus(Qt::TabFocusReason);
+        in<QLineEdit>(app::kLoadBox)->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < expected.size(); ++i) {
             QWidget *focused = QApplication::focusWidget();
             QVERIFY(focused);

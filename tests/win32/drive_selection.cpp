@@ -38,9 +38,9 @@ void expect(bool ok, const char *what)
         std::printf("FAIL: %s\n", what);
 }
 
-int idOf(std::string_view name)
+HWND controlIn(HWND selection, app::SelectionControl control)
 {
-    return app::selectionSpec(name).id;
+    return GetDlgItem(selection, winview::controlId(control));
 }
 
 // The window of this class of the calculator's process, if one is shown.
@@ -245,7 +245,7 @@ void startState(const Calculator &c, HWND selection, const app::Selection &model
     HWND previous = nullptr;
     bool ordered = true;
     for (const app::SelectionSpec &row : app::kSelectionControls) {
-        HWND control = GetDlgItem(selection, row.id);
+        HWND control = controlIn(selection, row.control);
         wchar_t className[32] {};
         GetClassNameW(control, className, 32);
         const wchar_t *wanted = L"Button";
@@ -272,14 +272,15 @@ void startState(const Calculator &c, HWND selection, const app::Selection &model
     }
     expect(made, "every control has its ID and class");
     expect(ordered, "the controls in table order, each label before its input");
-    const auto isChecked = [selection](std::string_view name) {
-        return SendMessageW(GetDlgItem(selection, idOf(name)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const auto isChecked = [selection](app::SelectionControl control) {
+        return SendMessageW(controlIn(selection, control), BM_GETCHECK, 0, 0) == BST_CHECKED;
     };
-    expect(isChecked("installOption") && !isChecked("mineOption") && isChecked("traditionalCheck")
-            && isChecked("standardCheck"),
+    using app::SelectionControl;
+    expect(isChecked(SelectionControl::InstallOption) && !isChecked(SelectionControl::MineOption)
+            && isChecked(SelectionControl::TraditionalCheck) && isChecked(SelectionControl::StandardCheck),
         "安装 and both methods to start with");
-    HWND list = GetDlgItem(selection, idOf("ropeList"));
-    expect(Calculator::textOf(GetDlgItem(selection, idOf("statusLabel"))) == model.status()
+    HWND list = controlIn(selection, app::kRopeList);
+    expect(Calculator::textOf(controlIn(selection, app::kStatusLabel)) == model.status()
             && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == LRESULT(model.rows().size()),
         "the status line and the list are the model's");
 }
@@ -291,7 +292,7 @@ void tabOrder(const Calculator &c, HWND selection)
     std::vector<HWND> order;
     for (const app::SelectionSpec &row : app::kSelectionControls)
         if (row.piece != app::Piece::Label && row.piece != app::Piece::Status)
-            order.push_back(GetDlgItem(selection, row.id));
+            order.push_back(controlIn(selection, row.control));
     const auto focused = [&c](HWND control) {
         return eventually([&] { return c.focus() == control || GetParent(c.focus()) == control; }, 2000);
     };
@@ -308,16 +309,18 @@ void tabOrder(const Calculator &c, HWND selection)
     press(VK_TAB, VK_SHIFT);
     inOrder = inOrder && focused(order.back());
     expect(inOrder, "Tab goes through the controls in table order, round, and Shift+Tab back");
-    expect(SendMessageW(GetDlgItem(selection, idOf("installOption")), BM_GETCHECK, 0, 0) == BST_CHECKED
-            && SendMessageW(GetDlgItem(selection, idOf("mineOption")), BM_GETCHECK, 0, 0) == BST_UNCHECKED,
+    expect(SendMessageW(controlIn(selection, app::SelectionControl::InstallOption), BM_GETCHECK, 0, 0)
+                == BST_CHECKED
+            && SendMessageW(controlIn(selection, app::SelectionControl::MineOption), BM_GETCHECK, 0, 0)
+                == BST_UNCHECKED,
         "and 安装 stays selected");
 }
 
 // The list shows the model's rows, the first current, and the model's status line.
 void sameAsModel(HWND selection, const app::Selection &model, const char *what)
 {
-    HWND list = GetDlgItem(selection, idOf("ropeList"));
-    HWND status = GetDlgItem(selection, idOf("statusLabel"));
+    HWND list = controlIn(selection, app::kRopeList);
+    HWND status = controlIn(selection, app::kStatusLabel);
     const bool ok = eventually([&] {
         return Calculator::textOf(status) == model.status()
             && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == LRESULT(model.rows().size())
@@ -337,15 +340,15 @@ void sameAsModel(HWND selection, const app::Selection &model, const char *what)
 // The job of the README's picture, typed and picked; the model told the same.
 void typeJob(HWND selection, app::Selection &model)
 {
-    click(GetDlgItem(selection, idOf("loadBox")));
+    click(controlIn(selection, app::kLoadBox));
     type("2000");
     model.typeLoad("2000");
-    click(GetDlgItem(selection, idOf("lengthBox")));
+    click(controlIn(selection, app::kLengthBox));
     type("600");
     model.typeLength("600");
     const auto purposes = app::Selection::purposes();
     const int item = int(std::ranges::find(purposes, "井架提升6") - purposes.begin());
-    HWND combo = GetDlgItem(selection, idOf("purposeBox"));
+    HWND combo = controlIn(selection, app::kPurposeBox);
     click(combo, 8); // the arrow
     clickItem(combo, item);
     model.pickPurpose(item);
@@ -354,8 +357,8 @@ void typeJob(HWND selection, app::Selection &model)
 // The arrow keys on the work types' buttons select the other, which lists anew.
 void workByArrows(HWND selection, app::Selection &model)
 {
-    HWND install = GetDlgItem(selection, idOf("installOption"));
-    HWND mine = GetDlgItem(selection, idOf("mineOption"));
+    HWND install = controlIn(selection, app::SelectionControl::InstallOption);
+    HWND mine = controlIn(selection, app::SelectionControl::MineOption);
     click(install); // selected already: no change
     press(VK_DOWN);
     model.selectWork(standard::WorkType::MineConstruction);
@@ -371,7 +374,7 @@ void workByArrows(HWND selection, app::Selection &model)
 // The 安全系数 column's header on the screen.
 RECT factorHeader(HWND selection)
 {
-    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND list = controlIn(selection, app::kRopeList);
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     RECT rect {};
     GetWindowRect(header, &rect);
@@ -421,19 +424,19 @@ Ref resultBoxOf(const app::listing::Listed &row)
 // over; Enter on the list with the box closed does, and brings the calculator to the front.
 void takeOver(const Calculator &c, HWND selection, const app::Selection &model)
 {
-    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND list = controlIn(selection, app::kRopeList);
     const app::listing::Listed &first = model.rows().front();
     click(c.item(app::command(1))); // no class: a message box
     HWND box = nullptr;
     expect(eventually([&] { return (box = c.messageBox()) != nullptr; }), "the calculator shows a message");
-    click(GetDlgItem(selection, idOf("useButton")));
+    click(controlIn(selection, app::kUseButton));
     settle();
     expect(c.messageBox() == box && c.text(resultBoxOf(first)).empty() && !c.checked(1) && !c.checked(10),
         "用于计算 under the calculator's message box does nothing");
     SendMessageW(box, WM_COMMAND, IDOK, 0);
     eventually([&] { return c.messageBox() == nullptr; });
 
-    click(GetDlgItem(selection, idOf("copyButton")));
+    click(controlIn(selection, app::kCopyButton));
     expect(eventually([&] { return clipboardText() == model.copyText(); }),
         "复制 puts the model's text on the clipboard");
     press(VK_TAB); // from the copy button to the list
@@ -566,7 +569,7 @@ void guideByF1(const Calculator &c, int dpi)
 void help(const Calculator &c, HWND selection)
 {
     guideByF1(c, 96);
-    HWND load = GetDlgItem(selection, idOf("loadBox"));
+    HWND load = controlIn(selection, app::kLoadBox);
     click(load);
     const std::string typed = Calculator::textOf(load);
     press(VK_F1);
@@ -615,14 +618,14 @@ void layout(HWND selection, int dpi)
         if (row.piece != app::Piece::Box && row.piece != app::Piece::Button && row.piece != app::Piece::Table)
             continue;
         RECT rect {};
-        GetWindowRect(GetDlgItem(selection, row.id), &rect);
+        GetWindowRect(controlIn(selection, row.control), &rect);
         MapWindowPoints(nullptr, selection, reinterpret_cast<POINT *>(&rect), 2);
         placed = placed && rect.left == app::pixels(row.left, dpi) && rect.top == app::pixels(row.top, dpi)
             && rect.right - rect.left == app::pixels(row.width, dpi)
             && rect.bottom - rect.top == app::pixels(row.height, dpi);
     }
     expect(placed, "every box, button and the list in its place and size");
-    HWND list = GetDlgItem(selection, idOf("ropeList"));
+    HWND list = controlIn(selection, app::kRopeList);
     bool wide = true;
     for (std::size_t column = 0; column < app::listing::kColumnCount; ++column)
         wide = wide
@@ -661,8 +664,8 @@ int wmain(int argc, wchar_t **argv)
         HWND selection = openBySystemMenu(calculator);
         typeJob(selection, model);
         RECT header {};
-        GetWindowRect(reinterpret_cast<HWND>(
-                          SendMessageW(GetDlgItem(selection, idOf("ropeList")), LVM_GETHEADER, 0, 0)),
+        GetWindowRect(
+            reinterpret_cast<HWND>(SendMessageW(controlIn(selection, app::kRopeList), LVM_GETHEADER, 0, 0)),
             &header);
         clickAt({ header.left + 30, header.bottom + 5 }); // the first row, which is current already
         sameAsModel(selection, model, "the picture's job");
