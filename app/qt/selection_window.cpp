@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -91,6 +92,16 @@ public:
     }
 
 protected:
+    // A list of rows: Home and End go to the first and the last rope, with or without Ctrl, as
+    // they do in a list; a table would go to the first and the last cell of the row.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        const int rows = model()->rowCount();
+        if ((action != MoveHome && action != MoveEnd) || rows == 0)
+            return QTableView::moveCursor(action, modifiers);
+        return model()->index(action == MoveHome ? 0 : rows - 1, std::max(currentIndex().column(), 0));
+    }
+
     void keyPressEvent(QKeyEvent *event) override
     {
         // The keypad's Enter comes with the keypad modifier.

@@ -296,6 +296,43 @@ private slots:
         QCOMPARE(resultFor(rows.at(std::size_t(other))), factorOf(rows.at(std::size_t(other))));
     }
 
+    void homeAndEnd_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("toLast");
+        QTest::newRow("End") << int(Qt::Key_End) << 0 << true;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 0 << false;
+        QTest::newRow("Ctrl+End") << int(Qt::Key_End) << int(Qt::ControlModifier) << true;
+        QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << int(Qt::ControlModifier) << false;
+    }
+
+    // From a row in the list's first screen, End or Home and then Enter take the last or the
+    // first rope over, as in a list of rows, not the row made current by the click.
+    void homeAndEnd()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, toLast);
+        QVERIFY(openSelection());
+        app::Selection expected;
+        typeJob(expected, true);
+        const auto &rows = expected.rows();
+        const std::size_t target = toLast ? rows.size() - 1 : 0;
+        // A row of another factor than the target's, so that the result tells which was taken.
+        std::size_t start = 1;
+        while (start < 12 && factorOf(rows.at(start)) == factorOf(rows.at(target)))
+            ++start;
+        QVERIFY(start < 12);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+            table()->visualRect(table()->model()->index(int(start), 0)).center());
+        QCOMPARE(table()->currentIndex().row(), int(start));
+        QTest::keyClick(table(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(table(), Qt::Key_Return);
+        QCOMPARE(table()->currentIndex().row(), int(target));
+        QCOMPARE(resultFor(rows.at(target)), factorOf(rows.at(target)));
+    }
+
     void sorting_data()
     {
         QTest::addColumn<int>("column");
