@@ -266,7 +266,8 @@ void SelectionWindow::buildControls()
 
 // The user's input, and nothing else, reaches the selection: textEdited of a box or of the
 // purpose list's field (the user's own edits only), activated of the list (a pick by mouse or
-// keyboard), clicked of an option button or a check box. Nothing is written back into them.
+// keyboard), clicked of an option button or a check box. Nothing is written back into them. A
+// click on the option button already checked selects nothing new, so the list stays as it is.
 void SelectionWindow::connectInputs()
 {
     connect(widget(app::kLoadBox), &QLineEdit::textEdited, this,
@@ -280,8 +281,10 @@ void SelectionWindow::connectInputs()
         [this](int item) { relist([&] { m_selection.pickPurpose(item); }); });
 
     for (const app::WorkOption &row : app::kSelectionWorkOptions)
-        connect(widget(row.option), &QRadioButton::clicked, this,
-            [this, work = row.work] { relist([&] { m_selection.selectWork(work); }); });
+        connect(widget(row.option), &QRadioButton::clicked, this, [this, work = row.work] {
+            if (work != m_selection.job().work)
+                relist([&] { m_selection.selectWork(work); });
+        });
     for (const app::MethodCheck &row : app::kMethodChecks)
         connect(widget(row.check), &QCheckBox::clicked, this, [this, method = row.method](bool checked) {
             relist([&] { m_selection.showMethod(method, checked); });

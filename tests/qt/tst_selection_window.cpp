@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
 
@@ -331,6 +332,39 @@ private slots:
         QTest::keyClick(table(), Qt::Key_Return);
         QCOMPARE(table()->currentIndex().row(), int(target));
         QCOMPARE(resultFor(rows.at(target)), factorOf(rows.at(target)));
+    }
+
+    void checkedWorkClicked_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("work");
+        QTest::newRow("安装, checked from the start")
+            << int(app::SelectionControl::InstallOption) << int(standard::WorkType::Installation);
+        QTest::newRow("矿建, checked by the first click")
+            << int(app::SelectionControl::MineOption) << int(standard::WorkType::MineConstruction);
+    }
+
+    // A work type's button clicked, a row made current, the same button clicked again: the
+    // second click changes nothing, and the row stays current.
+    void checkedWorkClicked()
+    {
+        QFETCH(int, option);
+        QFETCH(int, work);
+        QVERIFY(openSelection());
+        app::Selection expected;
+        typeJob(expected, true);
+        auto *button = in<QRadioButton>(app::SelectionControl(option));
+        QTest::mouseClick(button, Qt::LeftButton);
+        expected.selectWork(standard::WorkType(work));
+        constexpr int row = 3;
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+            table()->visualRect(table()->model()->index(row, 0)).center());
+        QCOMPARE(table()->currentIndex().row(), row);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(button->isChecked());
+        QCOMPARE(table()->currentIndex().row(), row);
+        QCOMPARE(table()->model()->rowCount(), int(expected.rows().size()));
+        QCOMPARE(cellsOf(table()->model(), row), cellsOf(expected.rows().at(row)));
     }
 
     void sorting_data()
