@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-// Rope selection without a toolkit: from a job (the load at the rope's end, the hanging length,
-// the purpose, the work type) to every rope of both methods' tables that the calculator would
-// pass, with the rope's own weight over its hanging length added to the load. Each rope is
-// judged by the method's own lookup and check, on the texts its read-outs would show.
+// Rope selection without a toolkit: from a job (the load at the rope's end, the hanging or slope
+// length, the way the rope runs, the purpose, the work type) to every rope of both methods' tables
+// that the calculator would pass, with the rope's own weight over its length added to the load.
+// Each rope is judged by the method's own lookup and check, on the texts its read-outs would show.
 namespace app::listing {
 
 enum class Method { Traditional, Standard };
@@ -29,8 +29,23 @@ struct Rope {
     bool operator==(const Rope &) const = default;
 };
 
-// What the user asks: the three texts as typed, the work type of the standard method's rows,
-// and which methods' tables are listed.
+// How the rope runs: hanging in a vertical shaft, or pulling conveyances up an inclined shaft or
+// a slope, where the gradient and the resistance to motion make up its static tension.
+enum class Way { Vertical, Inclined };
+inline constexpr std::array<std::string_view, 2> kWayNames { "竖井", "斜井" };
+
+// The inputs' titles, as the window's labels and the copied job give them; the length's depends
+// on the way.
+inline constexpr std::string_view kLoadTitle = "绳端载荷(kgf)";
+inline constexpr std::array<std::string_view, 2> kLengthTitles { "悬垂长度(m)", "斜长(m)" };
+inline constexpr std::string_view kAngleTitle = "倾角(°)";
+inline constexpr std::string_view kTrackTitle = "容器阻力系数 f1";
+inline constexpr std::string_view kDragTitle = "钢丝绳阻力系数 f2";
+inline constexpr std::string_view kPurposeTitle = "钢丝绳用途";
+
+// What the user asks: the texts as typed, the work type of the standard method's rows, which
+// methods' tables are listed, and the way the rope runs with the inclined inputs, which a
+// vertical job leaves aside.
 struct Job {
     std::string load; // kgf
     std::string length; // m; empty means 0
@@ -38,12 +53,36 @@ struct Job {
     standard::WorkType work = standard::WorkType::Installation;
     bool traditional = true;
     bool standard = true;
+    Way way = Way::Vertical;
+    std::string angle {}; // degrees from the horizontal
+    std::string track {}; // f1: the conveyances' resistance on their track
+    std::string drag {}; // f2: the rope's resistance on rollers and floor
 };
 
-enum class Column { Method, Class, Grade, Core, Diameter, Weight, Breaking, Tension, Factor };
-inline constexpr std::size_t kColumnCount = std::size_t(Column::Factor) + 1;
+// An inclined job's two brackets: the end load is multiplied by sin β + f1·cos β, the rope's
+// weight by sin β + f2·cos β.
+struct Incline {
+    double load = 1;
+    double rope = 1;
+};
+Incline inclineOf(double degrees, double track, double drag);
+
+// The rope's static tension at its top (kgf) for an end load (kgf), a weight per 100 m (kg) and a
+// length (m): load + weight × length ÷ 100 when vertical; load × k1 + weight × (length ÷ 100) × k2
+// when inclined.
+double staticTension(double load, double weight, double length, const std::optional<Incline> &incline);
+
+// The longest length, in whole tenths of a metre, at which a rope whose check divides `breaking`
+// still passes the required factor under that end load: where the calculator, with the static
+// tension typed, shows a factor greater than `required`, and 0.1 m longer it does not. Infinite
+// when the rope's weight adds nothing to the tension.
+double longestLength(
+    double breaking, double required, double load, double weight, const std::optional<Incline> &incline);
+
+enum class Column { Method, Class, Grade, Core, Diameter, Weight, Breaking, Tension, Factor, Longest };
+inline constexpr std::size_t kColumnCount = std::size_t(Column::Longest) + 1;
 inline constexpr std::array<std::string_view, kColumnCount> kColumnTitles { "方法", "类别", "强度", "绳芯",
-    "直径", "每百米重量(kg)", "破断拉力(kgf)", "静拉力(kgf)", "安全系数" };
+    "直径", "每百米重量(kg)", "破断拉力(kgf)", "静拉力(kgf)", "安全系数", "最大长度(m)" };
 
 // A rope that passes, with its cells as the list shows them and the number each is sorted by.
 struct Listed {

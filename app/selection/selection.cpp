@@ -48,6 +48,18 @@ void Selection::selectWork(standard::WorkType work)
     relist();
 }
 
+void Selection::selectWay(listing::Way way)
+{
+    m_job.way = way;
+    relist();
+}
+
+void Selection::typeInclined(Inclined input, std::string_view text)
+{
+    (input == Inclined::Angle ? m_job.angle : input == Inclined::Track ? m_job.track : m_job.drag) = text;
+    relist();
+}
+
 void Selection::showMethod(listing::Method method, bool shown)
 {
     (method == listing::Method::Traditional ? m_job.traditional : m_job.standard) = shown;

@@ -21,8 +21,8 @@ namespace app {
 // The selection window's own caption and client area, in twips.
 inline constexpr std::string_view kSelectionCaption = "选择钢丝绳";
 inline constexpr std::string_view kSelectionName = "Selection"; // the window's object name
-inline constexpr int kSelectionWidth = 10260;
-inline constexpr int kSelectionHeight = 6660;
+inline constexpr int kSelectionWidth = 11580;
+inline constexpr int kSelectionHeight = 7380;
 
 enum class Piece {
     Label,
@@ -52,6 +52,14 @@ enum class SelectionControl {
     LoadLabel = 7012,
     LengthLabel = 7013,
     PurposeLabel = 7014,
+    VerticalOption = 7015,
+    InclinedOption = 7016,
+    AngleBox = 7017,
+    TrackBox = 7018,
+    DragBox = 7019,
+    AngleLabel = 7020,
+    TrackLabel = 7021,
+    DragLabel = 7022,
 };
 
 struct SelectionSpec {
@@ -66,32 +74,48 @@ struct SelectionSpec {
     std::string_view accessibleName; // for a control without a caption of its own
 };
 
-// In tab order; a label comes right before the input it names.
-inline constexpr std::array<SelectionSpec, 14> kSelectionControls { {
-    { Piece::Label, SelectionControl::LoadLabel, "loadLabel", "绳端载荷(kgf)", 120, 120, 1500, 240, {} },
-    { Piece::Box, SelectionControl::LoadBox, "loadBox", "", 120, 390, 1500, 315, "绳端载荷(kgf)" },
-    { Piece::Label, SelectionControl::LengthLabel, "lengthLabel", "悬垂长度(m)", 1800, 120, 1500, 240, {} },
-    { Piece::Box, SelectionControl::LengthBox, "lengthBox", "", 1800, 390, 1500, 315, "悬垂长度(m)" },
-    { Piece::Label, SelectionControl::PurposeLabel, "purposeLabel", "钢丝绳用途", 3480, 120, 1800, 240, {} },
+// In tab order, which reads the window by rows; a label comes right before the input it names.
+// The inclined inputs are a row of their own under the job's first row.
+inline constexpr std::array<SelectionSpec, 22> kSelectionControls { {
+    { Piece::Label, SelectionControl::LoadLabel, "loadLabel", listing::kLoadTitle, 120, 120, 1500, 240, {} },
+    { Piece::Box, SelectionControl::LoadBox, "loadBox", "", 120, 390, 1500, 315, listing::kLoadTitle },
+    { Piece::Label, SelectionControl::LengthLabel, "lengthLabel", listing::kLengthTitles[0], 1800, 120, 1500,
+        240, {} },
+    { Piece::Box, SelectionControl::LengthBox, "lengthBox", "", 1800, 390, 1500, 315,
+        listing::kLengthTitles[0] },
+    { Piece::Label, SelectionControl::PurposeLabel, "purposeLabel", listing::kPurposeTitle, 3480, 120, 1800,
+        240, {} },
     { Piece::PurposeList, SelectionControl::PurposeBox, "purposeBox", "", 3480, 390, 1800, 315,
-        "钢丝绳用途" },
+        listing::kPurposeTitle },
     { Piece::Option, SelectionControl::InstallOption, "installOption", "安装", 5520, 150, 900, 270, {} },
     { Piece::Option, SelectionControl::MineOption, "mineOption", "矿建", 5520, 450, 900, 270, {} },
     { Piece::Check, SelectionControl::TraditionalCheck, "traditionalCheck", "传统方法", 6540, 150, 1320, 270,
         {} },
     { Piece::Check, SelectionControl::StandardCheck, "standardCheck", "标准方法", 6540, 450, 1320, 270, {} },
-    { Piece::Button, SelectionControl::UseButton, "useButton", "用于计算", 8580, 120, 1560, 345, {} },
-    { Piece::Button, SelectionControl::CopyButton, "copyButton", "复制", 8580, 525, 1560, 345, {} },
-    { Piece::Table, SelectionControl::RopeList, "ropeList", "", 120, 1020, 10020, 5160, "满足要求的钢丝绳" },
-    { Piece::Status, SelectionControl::StatusLabel, "statusLabel", "", 120, 6300, 10020, 240, {} },
+    { Piece::Button, SelectionControl::UseButton, "useButton", "用于计算", 9900, 120, 1560, 345, {} },
+    { Piece::Button, SelectionControl::CopyButton, "copyButton", "复制", 9900, 525, 1560, 345, {} },
+    { Piece::Option, SelectionControl::VerticalOption, "verticalOption", listing::kWayNames[0], 120, 870, 900,
+        270, {} },
+    { Piece::Option, SelectionControl::InclinedOption, "inclinedOption", listing::kWayNames[1], 120, 1170,
+        900, 270, {} },
+    { Piece::Label, SelectionControl::AngleLabel, "angleLabel", listing::kAngleTitle, 1800, 840, 1500, 240,
+        {} },
+    { Piece::Box, SelectionControl::AngleBox, "angleBox", "", 1800, 1110, 1500, 315, listing::kAngleTitle },
+    { Piece::Label, SelectionControl::TrackLabel, "trackLabel", listing::kTrackTitle, 3480, 840, 1800, 240,
+        {} },
+    { Piece::Box, SelectionControl::TrackBox, "trackBox", "", 3480, 1110, 1800, 315, listing::kTrackTitle },
+    { Piece::Label, SelectionControl::DragLabel, "dragLabel", listing::kDragTitle, 5520, 840, 1800, 240, {} },
+    { Piece::Box, SelectionControl::DragBox, "dragBox", "", 5520, 1110, 1800, 315, listing::kDragTitle },
+    { Piece::Table, SelectionControl::RopeList, "ropeList", "", 120, 1740, 11340, 5160, "满足要求的钢丝绳" },
+    { Piece::Status, SelectionControl::StatusLabel, "statusLabel", "", 120, 7020, 11340, 240, {} },
 } };
 
 // The list's column widths in twips, in the order of the columns: each fits its title and its
 // widest cell in the dialog font, where an ideograph is 12 pixels wide and a digit 6, with a
-// few pixels to spare. A traditional factor has up to 15 digits and a point (96 pixels); all
-// the columns and a scroll bar fit the list.
+// few pixels to spare. A traditional factor has up to 15 digits and a point (96 pixels), a
+// longest length up to 9 digits, a point and a tenth; all the columns and a scroll bar fit the list.
 inline constexpr std::array<int, listing::kColumnCount> kColumnWidths { 600, 900, 1080, 720, 720, 1500, 1350,
-    1200, 1620 };
+    1200, 1620, 1200 };
 
 // Where a control's row is in the table. Every control has one row (checked below); a value that
 // is no control is an error, not some other control's row.
@@ -108,7 +132,7 @@ constexpr const SelectionSpec &specOf(SelectionControl control)
     return kSelectionControls.at(selectionRow(control));
 }
 
-// Each control in one row, the IDs the fourteen from 7001 on.
+// Each control in one row, the IDs the twenty-two from 7001 on.
 constexpr bool eachControlOnce()
 {
     for (int id = 7001; id < 7001 + int(kSelectionControls.size()); ++id)
@@ -128,6 +152,7 @@ template <Piece P> struct SelectionPart {
 
 inline constexpr SelectionPart<Piece::Box> kLoadBox { SelectionControl::LoadBox };
 inline constexpr SelectionPart<Piece::Box> kLengthBox { SelectionControl::LengthBox };
+inline constexpr SelectionPart<Piece::Label> kLengthLabel { SelectionControl::LengthLabel };
 inline constexpr SelectionPart<Piece::PurposeList> kPurposeBox { SelectionControl::PurposeBox };
 inline constexpr SelectionPart<Piece::Table> kRopeList { SelectionControl::RopeList };
 inline constexpr SelectionPart<Piece::Button> kUseButton { SelectionControl::UseButton };
@@ -144,6 +169,28 @@ inline constexpr std::array<WorkOption, 2> kSelectionWorkOptions { {
     { { SelectionControl::MineOption }, standard::WorkType::MineConstruction },
 } };
 
+struct WayOption {
+    SelectionPart<Piece::Option> option;
+    listing::Way way;
+};
+inline constexpr std::array<WayOption, 2> kWayOptions { {
+    { { SelectionControl::VerticalOption }, listing::Way::Vertical },
+    { { SelectionControl::InclinedOption }, listing::Way::Inclined },
+} };
+
+// The inclined job's inputs with their labels, enabled only while "斜井" is chosen.
+enum class Inclined { Angle, Track, Drag };
+struct InclinedInput {
+    SelectionPart<Piece::Label> label;
+    SelectionPart<Piece::Box> box;
+    Inclined input;
+};
+inline constexpr std::array<InclinedInput, 3> kInclinedInputs { {
+    { { SelectionControl::AngleLabel }, { SelectionControl::AngleBox }, Inclined::Angle },
+    { { SelectionControl::TrackLabel }, { SelectionControl::TrackBox }, Inclined::Track },
+    { { SelectionControl::DragLabel }, { SelectionControl::DragBox }, Inclined::Drag },
+} };
+
 struct MethodCheck {
     SelectionPart<Piece::Check> check;
     listing::Method method;
@@ -158,11 +205,14 @@ template <Piece P> constexpr bool isPiece(SelectionPart<P> part)
 {
     return specOf(part).piece == P;
 }
-static_assert(isPiece(kLoadBox) && isPiece(kLengthBox) && isPiece(kPurposeBox) && isPiece(kRopeList)
-    && isPiece(kUseButton) && isPiece(kCopyButton) && isPiece(kStatusLabel));
+static_assert(isPiece(kLoadBox) && isPiece(kLengthBox) && isPiece(kLengthLabel) && isPiece(kPurposeBox)
+    && isPiece(kRopeList) && isPiece(kUseButton) && isPiece(kCopyButton) && isPiece(kStatusLabel));
 static_assert(std::ranges::all_of(kSelectionWorkOptions, [](const WorkOption &row) {
     return isPiece(row.option);
 }) && std::ranges::all_of(kMethodChecks, [](const MethodCheck &row) { return isPiece(row.check); }));
+static_assert(std::ranges::all_of(kWayOptions, [](const WayOption &row) { return isPiece(row.option); })
+    && std::ranges::all_of(
+        kInclinedInputs, [](const InclinedInput &row) { return isPiece(row.label) && isPiece(row.box); }));
 
 // The window's state: the job as typed, the listing it gives and the order it is shown in. Every
 // input lists anew at once; there is nothing to press.
@@ -176,6 +226,8 @@ public:
     void typePurpose(std::string_view text); // the purpose list's field
     void pickPurpose(int item); // an item of purposes()
     void selectWork(standard::WorkType work);
+    void selectWay(listing::Way way);
+    void typeInclined(Inclined input, std::string_view text);
     void showMethod(listing::Method method, bool shown); // a method's check box
     // A click on a column header: ascending first, a second click on the same column reverses.
     void sortBy(listing::Column column);
@@ -185,6 +237,9 @@ public:
     std::optional<listing::Column> sortColumn() const { return m_sortColumn; }
     bool descending() const { return m_descending; }
     const std::string &status() const { return m_status; }
+    // The inclined inputs take part only in an inclined job; the length's label says which length.
+    bool inclinedEnabled() const { return m_job.way == listing::Way::Inclined; }
+    std::string_view lengthCaption() const { return listing::kLengthTitles.at(std::size_t(m_job.way)); }
     std::string copyText() const { return listing::copyText(m_job, m_listing.rows); }
 
     // The purpose list's items: every purpose of the purpose table.

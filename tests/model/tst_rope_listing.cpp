@@ -34,6 +34,24 @@ Job job(const char *load, const char *length, const char *purpose, WorkType work
     return { load, length, purpose, work, true, true };
 }
 
+// The same up a slope of `angle` degrees with the resistance coefficients f1 and f2.
+Job inclined(const char *load, const char *length, const char *purpose, const char *angle, const char *f1,
+    const char *f2, WorkType work = WorkType::Installation)
+{
+    Job asked = job(load, length, purpose, work);
+    asked.way = app::listing::Way::Inclined;
+    asked.angle = angle;
+    asked.track = f1;
+    asked.drag = f2;
+    return asked;
+}
+
+// The worked example of an inclined shaft: five cars of 1000 kg carrying 600 kg each up 28°.
+Job workedExample(WorkType work = WorkType::Installation)
+{
+    return inclined("8000", "620", "矿井提物7.5", "28", "0.015", "0.15", work);
+}
+
 const app::listing::Catalogue catalogue;
 
 app::listing::Listing listRopes(const Job &job)
@@ -56,6 +74,11 @@ private slots:
         QTest::newRow("passenger lift, which the standard list lacks")
             << job("1000", "100", "载人升降14", WorkType::MineConstruction) << 300;
         QTest::newRow("so long that only the strongest pass") << job("100", "4000", "缆绳3.5") << 1;
+        QTest::newRow("the inclined worked example") << workedExample() << 200;
+        QTest::newRow("the same, mine construction") << workedExample(WorkType::MineConstruction) << 200;
+        QTest::newRow("a gentle slope, no drag, typed factor")
+            << inclined("3000", "1500.5", "6.5", "3.5", " 0.02 ", "0", WorkType::MineConstruction) << 300;
+        QTest::newRow("a slope of 90°") << inclined("2000", "600", "井架提升6", "90", "0.5", "0.9") << 200;
     }
 
     // Both ways: every listed rope passes in the calculator with its factor, and every rope the
@@ -86,8 +109,9 @@ private slots:
     // row's factor.
     void takenOverRowsShowTheirFactor()
     {
-        for (const Job &job : { job("2000", "600", "井架提升6"),
-                 job("1000", "100", "载人升降14", WorkType::MineConstruction), job("800", "50", "9.5") }) {
+        for (const Job &job :
+            { job("2000", "600", "井架提升6"), job("1000", "100", "载人升降14", WorkType::MineConstruction),
+                job("800", "50", "9.5"), workedExample(WorkType::MineConstruction) }) {
             ModelWindow w;
             for (const Listed &row : listRopes(job).rows) {
                 QVERIFY(app::takeOver(w.form(), row, job));
@@ -122,10 +146,76 @@ private slots:
             return row.rope == app::listing::Rope { Method::Traditional, 0, 1, std::nullopt, 9 };
         });
         QVERIFY(found != rows.end());
-        const std::array<std::string, 9> cells { "传统", "6×19＋1", "155kg/mm2", "", "φ20.0", "142.9",
-            "19890", "2857.4", common::formatGeneral(19890 / 2857.4) };
+        // The longest length: (19890 ÷ 6 − 2000) ÷ 1.429 = 920.22… m.
+        const std::array<std::string, app::listing::kColumnCount> cells { "传统", "6×19＋1", "155kg/mm2", "",
+            "φ20.0", "142.9", "19890", "2857.4", common::formatGeneral(19890 / 2857.4), "920.2" };
         QCOMPARE(found->cells, cells);
         QCOMPARE(found->cells.at(kFactor).substr(0, 4), "6.96");
+        // Under 2030.329 kgf the rope's 899 m make 3315 kgf, where the factor is 6 exactly and
+        // does not pass: the longest length is a tenth less.
+        const auto boundary = listRopes(job("2030.329", "", "井架提升6")).rows;
+        const auto same = std::ranges::find(boundary, found->rope, &Listed::rope);
+        QVERIFY(same != boundary.end());
+        QCOMPARE(same->cells.at(std::size_t(Column::Longest)), "898.9");
+    }
+
+    // The published example's brackets 0.48272 and 0.60191 give 4772.3 kgf for a rope of
+    // 2.44 kg/m; in the list every row's tension is 8000 × k1 + weight × 6.2 × k2.
+    void theInclinedWorkedExample()
+    {
+        const app::listing::Incline incline = app::listing::inclineOf(28, 0.015, 0.15);
+        QVERIFY(std::abs(incline.load - 0.48272) < 5e-6 && std::abs(incline.rope - 0.60191) < 5e-6);
+        QVERIFY(std::abs(app::listing::staticTension(8000, 244, 620, incline) - 4772.3) < 0.05);
+        // A vertical job adds the weight as it is: no sine of 90° rounds it.
+        QCOMPARE(app::listing::staticTension(2000, 142.9, 600, std::nullopt), 2000 + 142.9 * 600 / 100);
+        for (const WorkType work : { WorkType::Installation, WorkType::MineConstruction }) {
+            const auto rows = listRopes(workedExample(work)).rows;
+            QVERIFY(rows.size() > 200);
+            for (const Listed &row : rows) {
+                const double weight = row.keys.at(std::size_t(Column::Weight));
+                QCOMPARE(row.cells.at(std::size_t(Column::Tension)),
+                    common::formatGeneral(8000 * incline.load + weight * 6.2 * incline.rope));
+            }
+            const auto found = std::ranges::find_if(rows, [](const Listed &row) {
+                return row.rope.method == Method::Traditional && row.rope.ropeClass == 0
+                    && row.cells.at(std::size_t(Column::Diameter)) == "φ26.0";
+            });
+            QVERIFY(found != rows.end());
+            QCOMPARE(found->cells.at(std::size_t(Column::Weight)), "244.4");
+            QCOMPARE(found->cells.at(std::size_t(Column::Tension)), "4773.79400736449");
+        }
+    }
+
+    // The longest length of a sample of rows of every method and work type, vertical and
+    // inclined: the calculator passes the rope at that length and fails it 0.1 m longer.
+    void longestLengthIsWhereTheRopeStopsPassing_data()
+    {
+        QTest::addColumn<Job>("job");
+        QTest::newRow("headframe, installation") << job("2000", "600", "井架提升6");
+        QTest::newRow("persons, mine construction")
+            << job("1000", "", "矿井提人9", WorkType::MineConstruction);
+        QTest::newRow("inclined, installation") << workedExample();
+        QTest::newRow("inclined, mine construction, typed factor")
+            << inclined("500", "10", "5", "12.5", "0.01", "0.2", WorkType::MineConstruction);
+    }
+
+    void longestLengthIsWhereTheRopeStopsPassing()
+    {
+        QFETCH(Job, job);
+        const auto rows = listRopes(job).rows;
+        std::array<int, 2> tried {};
+        for (std::size_t k = 0; k < rows.size(); k += 23) {
+            const Listed &row = rows.at(k);
+            const double longest = row.keys.at(std::size_t(Column::Longest));
+            QCOMPARE(common::formatGeneral(longest * 10), common::formatGeneral(std::round(longest * 10)));
+            Job at = job;
+            at.length = row.cells.at(std::size_t(Column::Longest));
+            QVERIFY2(trial::tryInCalculator(at, keyOf(row.rope)).has_value(), at.length.c_str());
+            at.length = common::formatGeneral((std::round(longest * 10) + 1) / 10);
+            QVERIFY2(!trial::tryInCalculator(at, keyOf(row.rope)).has_value(), at.length.c_str());
+            ++tried.at(std::size_t(row.rope.method));
+        }
+        QVERIFY(tried[0] > 3 && tried[1] > 3);
     }
 
     void badInputEmptiesTheList_data()
@@ -151,6 +241,34 @@ private slots:
         QTest::newRow("huge length: nothing passes") << job("1", "1e308", "6") << "表中没有满足要求的钢丝绳";
         QTest::newRow("tiny load: the factor overflows")
             << job("1e-320", "", "6") << "表中没有满足要求的钢丝绳";
+        QTest::newRow("inclined, no angle") << inclined("1", "", "6", "", "0", "0") << "请输入倾角";
+        QTest::newRow("angle 0") << inclined("1", "", "6", "0", "0", "0") << "倾角须大于0°且不大于90°";
+        QTest::newRow("angle over 90")
+            << inclined("1", "", "6", "90.5", "0", "0") << "倾角须大于0°且不大于90°";
+        QTest::newRow("negative angle")
+            << inclined("1", "", "6", "-30", "0", "0") << "倾角须大于0°且不大于90°";
+        QTest::newRow("angle not a number") << inclined("1", "", "6", "nan", "0", "0") << "倾角须为一个数";
+        QTest::newRow("no f1") << inclined("1", "", "6", "30", " ", "0") << "请输入容器阻力系数 f1";
+        QTest::newRow("negative f1") << inclined("1", "", "6", "30", "-0.01", "0")
+                                     << "容器阻力系数 f1 须不小于0且小于1";
+        QTest::newRow("f1 of 1") << inclined("1", "", "6", "30", "1", "0")
+                                 << "容器阻力系数 f1 须不小于0且小于1";
+        QTest::newRow("f1 not a number")
+            << inclined("1", "", "6", "30", "0.0.1", "0") << "容器阻力系数 f1 须为一个数";
+        QTest::newRow("no f2") << inclined("1", "", "6", "30", "0", "") << "请输入钢丝绳阻力系数 f2";
+        QTest::newRow("f2 over 1") << inclined("1", "", "6", "30", "0", "1.5")
+                                   << "钢丝绳阻力系数 f2 须不小于0且小于1";
+        QTest::newRow("f2 not a number")
+            << inclined("1", "", "6", "30", "0", "inf") << "钢丝绳阻力系数 f2 须为一个数";
+        QTest::newRow("inclined negative length")
+            << inclined("1", "-1", "6", "30", "0", "0") << "斜长不能为负数";
+        QTest::newRow("length and angle fine, load not")
+            << inclined("2t", "600", "6", "30", "0", "0") << "绳端载荷须为一个数";
+        QTest::newRow("vertical ignores the inclined inputs") << [] {
+            Job asked = inclined("1e308", "", "6", "x", "x", "x");
+            asked.way = app::listing::Way::Vertical;
+            return asked;
+        }() << "表中没有满足要求的钢丝绳";
     }
 
     void badInputEmptiesTheList()
@@ -233,9 +351,10 @@ private slots:
         asked.work = WorkType::MineConstruction;
         const auto rows = listRopes(asked).rows;
         const std::string text = app::listing::copyText(asked, { rows.front() });
-        std::string expected
-            = "绳端载荷(kgf)\t2000\r\n悬垂长度(m)\t600\r\n钢丝绳用途\t6\r\n标准方法\t矿建\r\n\r\n"
-              "方法\t类别\t强度\t绳芯\t直径\t每百米重量(kg)\t破断拉力(kgf)\t静拉力(kgf)\t安全系数\r\n";
+        std::string expected = "绳端载荷(kgf)\t2000\r\n井筒形式\t竖井\r\n悬垂长度(m)"
+                               "\t600\r\n钢丝绳用途\t6\r\n标准方法\t矿建\r\n\r\n"
+                               "方法\t类别\t强度\t绳芯\t直径\t每百米重量(kg)\t破断拉力(kgf)\t静拉力(kgf)"
+                               "\t安全系数\t最大长度(m)\r\n";
         for (const std::string &cell : rows.front().cells)
             expected.append(cell).append("\t");
         expected.back() = '\r';
@@ -243,6 +362,11 @@ private slots:
         QCOMPARE(text, expected);
         asked.purpose = "井架\t提升\n6";
         QVERIFY(app::listing::copyText(asked, {}).find("钢丝绳用途\t井架 提升 6\r\n") != std::string::npos);
+        QVERIFY(app::listing::copyText(workedExample(), {})
+                    .starts_with(
+                        "绳端载荷(kgf)\t8000\r\n井筒形式\t斜井\r\n斜长(m)\t620\r\n倾角(°)"
+                        "\t28\r\n容器阻力系数 f1\t0.015\r\n"
+                        "钢丝绳阻力系数 f2\t0.15\r\n钢丝绳用途\t矿井提物7.5\r\n标准方法\t安装\r\n\r\n方法"));
     }
 };
 

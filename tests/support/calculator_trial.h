@@ -6,6 +6,8 @@
 #include "listing/rope_listing.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,8 +60,23 @@ private:
     app::Form1 m_form;
 };
 
+// The static tension a person works out by hand from the job and the weight per 100 m: in an
+// inclined shaft Q·(sin β + f1·cos β) + p·L·(sin β + f2·cos β), with p the weight per metre.
+inline double tensionByHand(const app::listing::Job &job, double weight)
+{
+    const double length = common::wholeNumber(job.length).value_or(0);
+    const double load = common::wholeNumber(job.load).value_or(0);
+    if (job.way == app::listing::Way::Vertical)
+        return load + weight * length / 100;
+    const double angle = common::wholeNumber(job.angle).value_or(0) * std::numbers::pi / 180;
+    const double f1 = common::wholeNumber(job.track).value_or(0);
+    const double f2 = common::wholeNumber(job.drag).value_or(0);
+    return load * (std::sin(angle) + f1 * std::cos(angle))
+        + weight * (length / 100) * (std::sin(angle) + f2 * std::cos(angle));
+}
+
 // The rope as a person tries it: its buttons, its diameter, the weight per 100 m its read-out
-// shows, the load plus that weight over the hanging length typed as the force, the purpose
+// shows, the static tension by hand typed as the force, the purpose
 // picked (or typed where the list lacks it), "计  算". The result box's factor; empty when the
 // calculator has no such rope, shows a message or the red warning. The job must read.
 inline std::optional<std::string> tryInCalculator(const app::listing::Job &job, const RopeKey &rope)
@@ -88,10 +105,8 @@ inline std::optional<std::string> tryInCalculator(const app::listing::Job &job, 
     const std::optional<double> weight = common::wholeNumber(w.state(weightBox).text);
     if (!weight)
         return std::nullopt;
-    const double length = common::wholeNumber(job.length).value_or(0);
-    const double load = common::wholeNumber(job.load).value_or(0);
     w.type(traditional ? app::kTraditionalForce : app::kStandardForce,
-        common::formatGeneral(load + *weight * length / 100));
+        common::formatGeneral(tensionByHand(job, *weight)));
     const app::List purposes = traditional ? app::kTraditionalPurpose : app::kStandardPurpose;
     const auto &items = w.items(purposes);
     if (const auto found = std::ranges::find(items, job.purpose); found != items.end())
