@@ -7,6 +7,7 @@
 #include "app/qt/twips.h"
 
 #include <QAbstractTableModel>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -256,10 +257,19 @@ void SelectionWindow::buildControls()
         }
         control->setGeometry(box);
     }
-    // The job's start: the work type and the methods the selection starts with.
+    // The work type's and the way's buttons are two groups, though children of one window.
+    auto *works = new QButtonGroup(this);
+    for (const app::WorkOption &row : app::kSelectionWorkOptions)
+        works->addButton(widget(row.option));
+    auto *ways = new QButtonGroup(this);
+    for (const app::WayOption &row : app::kWayOptions)
+        ways->addButton(widget(row.option));
+    // The job's start: the work type, the way and the methods the selection starts with.
     const app::listing::Job &job = m_selection.job();
     for (const app::WorkOption &row : app::kSelectionWorkOptions)
         widget(row.option)->setChecked(job.work == row.work);
+    for (const app::WayOption &row : app::kWayOptions)
+        widget(row.option)->setChecked(job.way == row.way);
     for (const app::MethodCheck &row : app::kMethodChecks)
         widget(row.check)->setChecked(row.method == Method::Traditional ? job.traditional : job.standard);
 }
@@ -285,6 +295,16 @@ void SelectionWindow::connectInputs()
             if (work != m_selection.job().work)
                 relist([&] { m_selection.selectWork(work); });
         });
+    for (const app::WayOption &row : app::kWayOptions)
+        connect(widget(row.option), &QRadioButton::clicked, this, [this, way = row.way] {
+            if (way != m_selection.job().way)
+                relist([&] { m_selection.selectWay(way); });
+        });
+    for (const app::InclinedInput &row : app::kInclinedInputs)
+        connect(
+            widget(row.box), &QLineEdit::textEdited, this, [this, input = row.input](const QString &typed) {
+                relist([&] { m_selection.typeInclined(input, typed.toStdString()); });
+            });
     for (const app::MethodCheck &row : app::kMethodChecks)
         connect(widget(row.check), &QCheckBox::clicked, this, [this, method = row.method](bool checked) {
             relist([&] { m_selection.showMethod(method, checked); });
@@ -304,6 +324,12 @@ void SelectionWindow::relist(const std::function<void()> &change)
 {
     m_rows->reset(change);
     widget(app::kStatusLabel)->setText(qtText(m_selection.status()));
+    // The inclined inputs and the length's label follow the way; their texts stay as typed.
+    for (const app::InclinedInput &row : app::kInclinedInputs) {
+        widget(row.label)->setEnabled(m_selection.inclinedEnabled());
+        widget(row.box)->setEnabled(m_selection.inclinedEnabled());
+    }
+    widget(app::kLengthLabel)->setText(qtText(m_selection.lengthCaption()));
     QTableView *table = widget(app::kRopeList);
     const std::optional<Column> sorted = m_selection.sortColumn();
     table->horizontalHeader()->setSortIndicator(

@@ -21,7 +21,7 @@ namespace app {
 // The selection window's own caption and client area, in twips.
 inline constexpr std::string_view kSelectionCaption = "选择钢丝绳";
 inline constexpr std::string_view kSelectionName = "Selection"; // the window's object name
-inline constexpr int kSelectionWidth = 11580;
+inline constexpr int kSelectionWidth = 11860;
 inline constexpr int kSelectionHeight = 7380;
 
 enum class Piece {
@@ -92,8 +92,8 @@ inline constexpr std::array<SelectionSpec, 22> kSelectionControls { {
     { Piece::Check, SelectionControl::TraditionalCheck, "traditionalCheck", "传统方法", 6540, 150, 1320, 270,
         {} },
     { Piece::Check, SelectionControl::StandardCheck, "standardCheck", "标准方法", 6540, 450, 1320, 270, {} },
-    { Piece::Button, SelectionControl::UseButton, "useButton", "用于计算", 9900, 120, 1560, 345, {} },
-    { Piece::Button, SelectionControl::CopyButton, "copyButton", "复制", 9900, 525, 1560, 345, {} },
+    { Piece::Button, SelectionControl::UseButton, "useButton", "用于计算", 10180, 120, 1560, 345, {} },
+    { Piece::Button, SelectionControl::CopyButton, "copyButton", "复制", 10180, 525, 1560, 345, {} },
     { Piece::Option, SelectionControl::VerticalOption, "verticalOption", listing::kWayNames[0], 120, 870, 900,
         270, {} },
     { Piece::Option, SelectionControl::InclinedOption, "inclinedOption", listing::kWayNames[1], 120, 1170,
@@ -106,16 +106,17 @@ inline constexpr std::array<SelectionSpec, 22> kSelectionControls { {
     { Piece::Box, SelectionControl::TrackBox, "trackBox", "", 3480, 1110, 1800, 315, listing::kTrackTitle },
     { Piece::Label, SelectionControl::DragLabel, "dragLabel", listing::kDragTitle, 5520, 840, 1800, 240, {} },
     { Piece::Box, SelectionControl::DragBox, "dragBox", "", 5520, 1110, 1800, 315, listing::kDragTitle },
-    { Piece::Table, SelectionControl::RopeList, "ropeList", "", 120, 1740, 11340, 5160, "满足要求的钢丝绳" },
-    { Piece::Status, SelectionControl::StatusLabel, "statusLabel", "", 120, 7020, 11340, 240, {} },
+    { Piece::Table, SelectionControl::RopeList, "ropeList", "", 120, 1740, 11620, 5160, "满足要求的钢丝绳" },
+    { Piece::Status, SelectionControl::StatusLabel, "statusLabel", "", 120, 7020, 11620, 240, {} },
 } };
 
 // The list's column widths in twips, in the order of the columns: each fits its title and its
 // widest cell in the dialog font, where an ideograph is 12 pixels wide and a digit 6, with a
-// few pixels to spare. A traditional factor has up to 15 digits and a point (96 pixels), a
-// longest length up to 9 digits, a point and a tenth; all the columns and a scroll bar fit the list.
+// few pixels to spare. A traditional factor and an inclined job's tension have up to 15 digits and
+// a point (96 pixels), a longest length up to 9 digits, a point and a tenth; all the columns and a
+// scroll bar fit the list.
 inline constexpr std::array<int, listing::kColumnCount> kColumnWidths { 600, 900, 1080, 720, 720, 1500, 1350,
-    1200, 1620, 1200 };
+    1620, 1620, 1200 };
 
 // Where a control's row is in the table. Every control has one row (checked below); a value that
 // is no control is an error, not some other control's row.

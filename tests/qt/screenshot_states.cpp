@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <cstdio>
@@ -89,8 +90,9 @@ int main(int argc, char *argv[])
         || !save(window, folder, QStringLiteral("window-standard-warning")))
         return 1;
 
-    // The selection window from the context menu of a label: load 2000, length 600, "井架提升6",
-    // both methods, "安装", the first row clicked.
+    // The selection window from the context menu of a label, with an inclined job: load 8000,
+    // "斜井" clicked, slope length 620, angle 28, f1 0.015, f2 0.15, "矿井提物7.5", both methods,
+    // "安装", the first row clicked.
     const QWidget *label = window.findChild<QWidget *>(QStringLiteral("Label1"));
     QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, label->mapTo(&window, QPoint(3, 3)));
     auto *menu = window.findChild<QMenu *>(QStringLiteral("contextMenu"));
@@ -104,9 +106,13 @@ int main(int argc, char *argv[])
     if (selection == nullptr || !QTest::qWaitForWindowExposed(selection))
         return 1;
     const WindowControls chosen(selection);
-    actions::type(chosen.find<QLineEdit>(QStringLiteral("loadBox")), QStringLiteral("2000"));
-    actions::type(chosen.find<QLineEdit>(QStringLiteral("lengthBox")), QStringLiteral("600"));
-    if (!actions::pickWithMouse(chosen.find<QComboBox>(QStringLiteral("purposeBox")), 2))
+    actions::type(chosen.find<QLineEdit>(QStringLiteral("loadBox")), QStringLiteral("8000"));
+    QTest::mouseClick(chosen.find<QRadioButton>(QStringLiteral("inclinedOption")), Qt::LeftButton);
+    actions::type(chosen.find<QLineEdit>(QStringLiteral("lengthBox")), QStringLiteral("620"));
+    actions::type(chosen.find<QLineEdit>(QStringLiteral("angleBox")), QStringLiteral("28"));
+    actions::type(chosen.find<QLineEdit>(QStringLiteral("trackBox")), QStringLiteral("0.015"));
+    actions::type(chosen.find<QLineEdit>(QStringLiteral("dragBox")), QStringLiteral("0.15"));
+    if (!actions::pickWithMouse(chosen.find<QComboBox>(QStringLiteral("purposeBox")), 4))
         return 1;
     auto *list = chosen.find<QTableView>(QStringLiteral("ropeList"));
     if (list->model()->rowCount() == 0) {

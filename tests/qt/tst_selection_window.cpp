@@ -401,6 +401,64 @@ private slots:
         QCOMPARE(table()->currentIndex().row(), 0);
     }
 
+    // 斜井 by a click enables the inclined inputs and renames the length; the worked example
+    // typed into them lists what the model lists, a bad angle empties the list, and 竖井 by the
+    // arrow key disables them again with the vertical job's list back.
+    void inclinedJob()
+    {
+        QVERIFY(openSelection());
+        app::Selection expected;
+        actions::type(in<QLineEdit>(app::kLoadBox), QStringLiteral("8000"));
+        actions::type(in<QLineEdit>(app::kLengthBox), QStringLiteral("620"));
+        actions::type(in<QComboBox>(app::kPurposeBox)->lineEdit(), QStringLiteral("矿井提物7.5"));
+        expected.typeLoad("8000");
+        expected.typeLength("620");
+        expected.typePurpose("矿井提物7.5");
+        const auto boxes = app::kInclinedInputs;
+        for (const app::InclinedInput &row : boxes)
+            QVERIFY(!in<QLineEdit>(row.box)->isEnabled());
+        auto *inclined = in<QRadioButton>(app::SelectionControl::InclinedOption);
+        QTest::mouseClick(inclined, Qt::LeftButton);
+        expected.selectWay(app::listing::Way::Inclined);
+        QVERIFY(inclined->isChecked() && in<QRadioButton>(app::SelectionControl::InstallOption)->isChecked());
+        QCOMPARE(in<QLabel>(app::kLengthLabel)->text(), QStringLiteral("斜长(m)"));
+        QCOMPARE(in<QLabel>(app::kStatusLabel)->text(), QStringLiteral("请输入倾角"));
+        QCOMPARE(table()->model()->rowCount(), 0);
+        const std::array<QString, 3> typed { QStringLiteral("28"), QStringLiteral("0.015"),
+            QStringLiteral("0.15") };
+        for (std::size_t k = 0; k < boxes.size(); ++k) {
+            QVERIFY(in<QLineEdit>(boxes.at(k).box)->isEnabled());
+            actions::type(in<QLineEdit>(boxes.at(k).box), typed.at(k));
+            expected.typeInclined(boxes.at(k).input, typed.at(k).toStdString());
+        }
+        QVERIFY(expected.rows().size() > 200);
+        QCOMPARE(table()->model()->rowCount(), int(expected.rows().size()));
+        for (int row = 0; row < table()->model()->rowCount(); row += 17)
+            QCOMPARE(cellsOf(table()->model(), row), cellsOf(expected.rows().at(std::size_t(row))));
+        QCOMPARE(in<QLabel>(app::kStatusLabel)->text(), qtview::qtText(expected.status()));
+        QTest::keyClick(table(), Qt::Key_Return);
+        QCOMPARE(resultFor(expected.rows().front()), factorOf(expected.rows().front()));
+
+        QLineEdit *angle = in<QLineEdit>(boxes.front().box);
+        angle->selectAll();
+        actions::type(angle, QStringLiteral("0"));
+        QCOMPARE(table()->model()->rowCount(), 0);
+        QCOMPARE(in<QLabel>(app::kStatusLabel)->text(), QStringLiteral("倾角须大于0°且不大于90°"));
+
+        inclined->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(inclined, Qt::Key_Up);
+        expected.typeInclined(app::Inclined::Angle, "0");
+        expected.selectWay(app::listing::Way::Vertical);
+        QVERIFY(in<QRadioButton>(app::SelectionControl::VerticalOption)->isChecked());
+        QVERIFY(in<QRadioButton>(app::SelectionControl::InstallOption)->isChecked());
+        for (const app::InclinedInput &row : boxes)
+            QVERIFY(!in<QLineEdit>(row.box)->isEnabled() && !in<QLabel>(row.label)->isEnabled());
+        QCOMPARE(in<QLineEdit>(boxes.front().box)->text(), QStringLiteral("0"));
+        QCOMPARE(in<QLabel>(app::kLengthLabel)->text(), QStringLiteral("悬垂长度(m)"));
+        QCOMPARE(table()->model()->rowCount(), int(expected.rows().size()));
+        QCOMPARE(cellsOf(table()->model(), 0), cellsOf(expected.rows().front()));
+    }
+
     void copy()
     {
         QVERIFY(openSelection());
@@ -412,10 +470,12 @@ private slots:
     }
 
     // Tab visits every input in the order of the control table, and each label names its input.
+    // The inclined inputs take the focus once 斜井 is chosen.
     void keyboard()
     {
         QVERIFY(openSelection());
         QVERIFY(QTest::qWaitForWindowActive(selection()));
+        QTest::mouseClick(in<QRadioButton>(app::SelectionControl::InclinedOption), Qt::LeftButton);
         QStringList expected;
         QStringList visited;
         const QLabel *label = nullptr;
