@@ -2,6 +2,7 @@
 #include "tests/support/calculator_trial.h"
 #include "tests/support/reference.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -13,15 +14,20 @@ const std::vector<trial::RopeKey> ropes = trial::everyRope();
 
 } // namespace
 
-// An input is "load|hanging length|purpose", the texts of the three inputs; its length chooses
-// the work type. A job that does not read lists nothing. One that does lists exactly the ropes
+// An input is "load|length|purpose", the texts of the three inputs, or
+// "load|length|purpose|angle|f1|f2" for an inclined job; its length chooses the work type. A job
+// that does not read lists nothing. One that does lists exactly the ropes
 // the calculator passes with that factor: a sample of the ropes that changes with the input is
 // tried there (all of them take too long for each input).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const auto texts = fuzz::fields(fuzz::textOf(data, size), 3);
+    const std::string_view text = fuzz::textOf(data, size);
+    const auto texts = fuzz::fields(text, 6);
+    const bool inclined = std::ranges::count(text, '|') >= 3;
     const app::listing::Job job { std::string(texts[0]), std::string(texts[1]), std::string(texts[2]),
-        size % 2 == 0 ? standard::WorkType::Installation : standard::WorkType::MineConstruction, true, true };
+        size % 2 == 0 ? standard::WorkType::Installation : standard::WorkType::MineConstruction, true, true,
+        inclined ? app::listing::Way::Inclined : app::listing::Way::Vertical, std::string(texts[3]),
+        std::string(texts[4]), std::string(texts[5]) };
     const app::listing::Listing listing = app::listing::listRopes(catalogue, job);
     fuzz::require(
         listing.problem.empty() || listing.rows.empty(), "listing: no rows for a job that does not read");
