@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+Q_DECLARE_METATYPE(app::listing::Job)
+
 namespace {
 
 constexpr auto kDiameterLists = app::testing::numbers(app::kDiameterLists);
@@ -167,12 +169,26 @@ private slots:
         QVERIFY(pickRan(target));
     }
 
-    // Rope selection lists anew on every keystroke. Its worst case: a load of 1 with no hanging
-    // length, which nearly every rope of both methods passes.
+    // Rope selection lists anew on every keystroke. Its worst cases: a load of 1 with no length,
+    // which nearly every rope of both methods passes, vertical and up a slope.
+    void listing_data()
+    {
+        QTest::addColumn<app::listing::Job>("job");
+        const app::listing::Job vertical { "1", "", "井架提升6", standard::WorkType::Installation, true,
+            true };
+        app::listing::Job inclined = vertical;
+        inclined.way = app::listing::Way::Inclined;
+        inclined.angle = "30";
+        inclined.track = "0.015";
+        inclined.drag = "0.15";
+        QTest::newRow("vertical") << vertical;
+        QTest::newRow("inclined") << inclined;
+    }
+
     void listing()
     {
+        QFETCH(app::listing::Job, job);
         const app::listing::Catalogue catalogue;
-        const app::listing::Job job { "1", "", "井架提升6", standard::WorkType::Installation, true, true };
         std::vector<qint64> ns;
         ns.reserve(kRuns);
         QElapsedTimer timer;

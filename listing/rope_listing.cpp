@@ -296,7 +296,10 @@ Listing listRopes(const Catalogue &catalogue, const Job &job)
         const double breaking = roundedToCents(exactBreaking);
         const auto method = std::size_t(entry.rope.method);
         const std::size_t core = entry.rope.core ? std::size_t(*entry.rope.core) + 1 : 0;
-        const double tensionValue = common::wholeNumber(tension).value_or(0);
+        // The number the tension's text stands for; the text is the general format's, which
+        // from_chars reads as it is, without the scan typed texts need.
+        double tensionValue = 0;
+        std::from_chars(tension.data(), tension.data() + tension.size(), tensionValue);
         const double longest = longestLength(
             exactBreaking, reading.required, reading.load, entry.weightValue, reading.incline);
         listing.rows.push_back({ entry.rope,
