@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -33,6 +34,48 @@ bool isChecked(HWND button)
 SIZE windowSize(UINT dpi)
 {
     return frameSize(app::kSelectionWidth, app::kSelectionHeight, kWindowStyle, kWindowExStyle, dpi);
+}
+
+// A pair of option buttons, the work type's or the way's, and what each stands for.
+template <typename Row, typename Value> struct OptionPair {
+    const std::array<Row, 2> &rows;
+    Value Row::*value;
+};
+constexpr OptionPair<app::WorkOption, standard::WorkType> kWorkPair { app::kSelectionWorkOptions,
+    &app::WorkOption::work };
+constexpr OptionPair<app::WayOption, app::listing::Way> kWayPair { app::kWayOptions, &app::WayOption::way };
+
+// What the option button stands for, if it is of the pair and checked: a radio button that takes
+// the focus by Tab says it was clicked too, but only a click, Space or an arrow key checks it.
+template <typename Row, typename Value>
+std::optional<Value> checkedOption(HWND window, OptionPair<Row, Value> pair, app::SelectionControl option)
+{
+    for (const Row &row : pair.rows)
+        if (row.option.control == option && isChecked(GetDlgItem(window, controlId(option))))
+            return row.*pair.value;
+    return std::nullopt;
+}
+
+// The pair's button that stands for `value` checked, the other not; each button is its own group,
+// so checking one leaves the other to the window.
+template <typename Row, typename Value>
+void checkOption(HWND window, OptionPair<Row, Value> pair, Value value)
+{
+    for (const Row &row : pair.rows) {
+        HWND button = GetDlgItem(window, controlId(row.option));
+        const WPARAM check = row.*pair.value == value ? BST_CHECKED : BST_UNCHECKED;
+        if (WPARAM(SendMessageW(button, BM_GETCHECK, 0, 0)) != check)
+            SendMessageW(button, BM_SETCHECK, check, 0);
+    }
+}
+
+// The other button of the pair that holds `button`, if one does.
+template <typename Row, typename Value>
+HWND otherOption(HWND window, OptionPair<Row, Value> pair, HWND button)
+{
+    const HWND first = GetDlgItem(window, controlId(pair.rows.front().option));
+    const HWND second = GetDlgItem(window, controlId(pair.rows.back().option));
+    return button == first ? second : button == second ? first : nullptr;
 }
 
 } // namespace
@@ -137,9 +180,10 @@ void SelectionWindow::buildControls(HINSTANCE instance)
         if (row.piece == Piece::Table)
             m_list = made;
     }
-    // The job the model starts with: "安装", both methods.
+    // The job the model starts with: "安装", "竖井", both methods.
     const app::listing::Job &job = m_selection.job();
-    showWork();
+    showOptions();
+    showWay();
     {
         const Writing writing(m_writing);
         for (const app::MethodCheck &row : app::kMethodChecks) {
@@ -302,50 +346,78 @@ bool SelectionWindow::input(app::SelectionControl id, int code)
             if (row.check.control == id)
                 m_selection.showMethod(row.method, isChecked(control(id)));
         return true;
+    case app::SelectionControl::AngleBox:
+    case app::SelectionControl::TrackBox:
+    case app::SelectionControl::DragBox:
+        if (code != EN_CHANGE)
+            return false;
+        for (const app::InclinedInput &row : app::kInclinedInputs)
+            if (row.box.control == id)
+                m_selection.typeInclined(row.input, utf8(textOf(control(id))));
+        return true;
     case app::SelectionControl::InstallOption:
     case app::SelectionControl::MineOption:
-        return code == BN_CLICKED && selectWork(id);
+    case app::SelectionControl::VerticalOption:
+    case app::SelectionControl::InclinedOption:
+        return code == BN_CLICKED && selectOption(id);
     default:
         return false;
     }
 }
 
-// A radio button that takes the focus by Tab says it was clicked too, but only a click, Space or
-// an arrow key checks it; a click on the one already checked changes nothing.
-bool SelectionWindow::selectWork(app::SelectionControl option)
+// A click on the button already checked changes nothing; one that checks the other button of its
+// pair tells the model.
+bool SelectionWindow::selectOption(app::SelectionControl option)
 {
-    if (!isChecked(control(option)))
-        return false;
+    const app::listing::Job &job = m_selection.job();
     bool changed = false;
-    for (const app::WorkOption &row : app::kSelectionWorkOptions)
-        if (row.option.control == option && row.work != m_selection.job().work) {
-            m_selection.selectWork(row.work);
-            changed = true;
-        }
-    showWork();
+    if (const auto work = checkedOption(m_window, kWorkPair, option); work && *work != job.work) {
+        m_selection.selectWork(*work);
+        changed = true;
+    }
+    if (const auto way = checkedOption(m_window, kWayPair, option); way && *way != job.way) {
+        m_selection.selectWay(*way);
+        showWay();
+        changed = true;
+    }
+    showOptions();
     return changed;
 }
 
-// The work type's option buttons as the model has it.
-void SelectionWindow::showWork()
+// The work type's and the way's option buttons as the model has them.
+void SelectionWindow::showOptions()
 {
     const Writing writing(m_writing);
-    for (const app::WorkOption &row : app::kSelectionWorkOptions) {
-        const WPARAM check = m_selection.job().work == row.work ? BST_CHECKED : BST_UNCHECKED;
-        if (WPARAM(SendMessageW(control(row.option), BM_GETCHECK, 0, 0)) != check)
-            SendMessageW(control(row.option), BM_SETCHECK, check, 0);
-    }
+    checkOption(m_window, kWorkPair, m_selection.job().work);
+    checkOption(m_window, kWayPair, m_selection.job().way);
 }
 
-// The arrow keys on a work type's button select the other one, as within a frame of the calculator.
+// The inclined inputs take input only in an inclined job, and the length's label says which length;
+// what the boxes hold stays as typed.
+void SelectionWindow::showWay()
+{
+    const Writing writing(m_writing);
+    const BOOL enabled = m_selection.inclinedEnabled() ? TRUE : FALSE;
+    for (const app::InclinedInput &row : app::kInclinedInputs)
+        for (const app::SelectionControl input : { row.label.control, row.box.control })
+            if (IsWindowEnabled(control(input)) != enabled)
+                EnableWindow(control(input), enabled);
+    HWND label = control(app::kLengthLabel);
+    if (const std::wstring text = wide(m_selection.lengthCaption()); textOf(label) != text)
+        SetWindowTextW(label, text.c_str());
+}
+
+// The arrow keys on an option button select the other one of its pair, as within a frame of the
+// calculator.
 bool SelectionWindow::moveBetweenOptions(HWND focused, WPARAM key)
 {
-    HWND install = control(app::SelectionControl::InstallOption);
-    HWND mine = control(app::SelectionControl::MineOption);
-    if ((key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) || focused == nullptr
-        || (focused != install && focused != mine))
+    if ((key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) || focused == nullptr)
         return false;
-    HWND next = focused == install ? mine : install;
+    HWND next = otherOption(m_window, kWorkPair, focused);
+    if (next == nullptr)
+        next = otherOption(m_window, kWayPair, focused);
+    if (next == nullptr)
+        return false;
     SetFocus(next);
     SendMessageW(next, BM_CLICK, 0, 0);
     return true;

@@ -48,8 +48,9 @@ private:
 
     void command(int id, int code);
     bool input(app::SelectionControl id, int code);
-    bool selectWork(app::SelectionControl option);
-    void showWork();
+    bool selectOption(app::SelectionControl option);
+    void showOptions();
+    void showWay();
     bool moveBetweenOptions(HWND focused, WPARAM key);
     void listCommand(int code);
     LRESULT notify(const NMHDR &header);
