@@ -2,9 +2,10 @@
 // shows to the model fed the same inputs in this process: every way of opening it, the job typed
 // and picked, the first row and the status line, a header click, the copy button, Enter on the
 // list taking the row over into the calculator, and nothing taken over under the calculator's
-// message box. Then the guide and the About box, opened by F1 and the menus.
+// message box; then an inclined job: 斜井 and its inputs, the worked example typed, its rope taken
+// over, a bad angle, and back to 竖井. Then the guide and the About box, opened by F1 and the menus.
 // Usage: drive_selection ropecalc.exe [picture | guide | dpi]
-//   (picture: only the job of the README's picture, guide: only the guide opened by F1, then
+//   (picture: only the inclined job of the README's picture, guide: only the guide opened by F1, then
 //   each waits until the program ends; dpi: the windows' shape at the screen's DPI)
 
 #include "app/calculator/presentation.h"
@@ -14,11 +15,14 @@
 #include "app/win32/win_text.h"
 #include "tests/win32/windows_input.h"
 
+#include <algorithm>
 #include <array>
 #include <commctrl.h>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 #include <windows.h>
 
@@ -225,6 +229,23 @@ void opening(const Calculator &c)
     expect(c.checked(1) == false, "Shift+F10 on the option button selected nothing");
 }
 
+// The way's buttons, the inclined inputs and the length's label as 竖井 (false) or 斜井 (true) has
+// them: the inputs and their labels enabled only while inclined.
+bool wayShown(HWND selection, bool inclined)
+{
+    const auto checked = [selection](app::SelectionControl option) {
+        return SendMessageW(controlIn(selection, option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    bool shown = checked(app::SelectionControl::InclinedOption) == inclined
+        && checked(app::SelectionControl::VerticalOption) == !inclined
+        && Calculator::textOf(controlIn(selection, app::kLengthLabel))
+            == (inclined ? "斜长(m)" : "悬垂长度(m)");
+    for (const app::InclinedInput &row : app::kInclinedInputs)
+        for (const app::SelectionControl input : { row.label.control, row.box.control })
+            shown = shown && (IsWindowEnabled(controlIn(selection, input)) != FALSE) == inclined;
+    return shown;
+}
+
 // The window as it opens: its caption, owner and size at its DPI, every control by its ID and
 // class, each input right after its label, the model's start state.
 void startState(const Calculator &c, HWND selection, const app::Selection &model)
@@ -279,19 +300,21 @@ void startState(const Calculator &c, HWND selection, const app::Selection &model
     expect(isChecked(SelectionControl::InstallOption) && !isChecked(SelectionControl::MineOption)
             && isChecked(SelectionControl::TraditionalCheck) && isChecked(SelectionControl::StandardCheck),
         "安装 and both methods to start with");
+    expect(wayShown(selection, false), "竖井 to start with: the inclined inputs disabled, 悬垂长度(m)");
     HWND list = controlIn(selection, app::kRopeList);
     expect(Calculator::textOf(controlIn(selection, app::kStatusLabel)) == model.status()
             && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == LRESULT(model.rows().size()),
         "the status line and the list are the model's");
 }
 
-// Tab goes through every input, option, check box, button and the list in table order, round,
-// and taking the focus selects no work type.
+// Tab goes through every enabled input, option, check box, button and the list in table order,
+// round, past the disabled inclined inputs, and taking the focus selects no work type and no way.
 void tabOrder(const Calculator &c, HWND selection)
 {
     std::vector<HWND> order;
     for (const app::SelectionSpec &row : app::kSelectionControls)
-        if (row.piece != app::Piece::Label && row.piece != app::Piece::Status)
+        if (row.piece != app::Piece::Label && row.piece != app::Piece::Status
+            && IsWindowEnabled(controlIn(selection, row.control)) != FALSE)
             order.push_back(controlIn(selection, row.control));
     const auto focused = [&c](HWND control) {
         return eventually([&] { return c.focus() == control || GetParent(c.focus()) == control; }, 2000);
@@ -312,8 +335,9 @@ void tabOrder(const Calculator &c, HWND selection)
     expect(SendMessageW(controlIn(selection, app::SelectionControl::InstallOption), BM_GETCHECK, 0, 0)
                 == BST_CHECKED
             && SendMessageW(controlIn(selection, app::SelectionControl::MineOption), BM_GETCHECK, 0, 0)
-                == BST_UNCHECKED,
-        "and 安装 stays selected");
+                == BST_UNCHECKED
+            && wayShown(selection, false),
+        "and 安装 and 竖井 stay selected");
 }
 
 // The list shows the model's rows, the first current, and the model's status line.
@@ -439,8 +463,11 @@ void takeOver(const Calculator &c, HWND selection, const app::Selection &model)
     click(controlIn(selection, app::kCopyButton));
     expect(eventually([&] { return clipboardText() == model.copyText(); }),
         "复制 puts the model's text on the clipboard");
-    press(VK_TAB); // from the copy button to the list
-    expect(eventually([&] { return c.focus() == list; }), "Tab goes on from 复制 to the list");
+    // From the copy button past 竖井 and 斜井 to the list: the inclined inputs are disabled.
+    for (int tab = 0; tab < 3; ++tab)
+        press(VK_TAB);
+    expect(eventually([&] { return c.focus() == list; }),
+        "Tab goes on from 复制 past the way's buttons to the list");
     press(VK_RETURN);
     const std::string factor = first.cells.at(std::size_t(Column::Factor));
     const bool shown = eventually([&] { return c.text(resultBoxOf(first)) == factor; });
@@ -474,6 +501,155 @@ void doubleClick(const Calculator &c, HWND selection, app::Selection &model)
     if (!shown)
         std::printf("  the result box shows \"%s\" where \"%s\" was due\n",
             c.text(resultBoxOf(first)).c_str(), factor.c_str());
+}
+
+// The list shows the model's rows, every cell of every row in view, the first current or none,
+// and the model's status line.
+void inViewAsModel(HWND selection, const app::Selection &model, const char *what)
+{
+    HWND list = controlIn(selection, app::kRopeList);
+    HWND status = controlIn(selection, app::kStatusLabel);
+    const auto rows = int(model.rows().size());
+    int mismatch = -1;
+    const bool ok = eventually([&] {
+        if (Calculator::textOf(status) != model.status() || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != rows
+            || currentRow(list) != (rows == 0 ? -1 : 0))
+            return false;
+        const auto top = int(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+        const int end = std::min(rows, top + int(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0)) + 1);
+        for (mismatch = top; mismatch < end; ++mismatch)
+            if (rowOf(list, mismatch) != modelRow(model, std::size_t(mismatch)))
+                return false;
+        mismatch = -1;
+        return true;
+    });
+    expect(ok, what);
+    if (!ok) {
+        std::printf("  status \"%s\", %d rows; the model: \"%s\", %d rows\n",
+            Calculator::textOf(status).c_str(), int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)),
+            model.status().c_str(), rows);
+        if (mismatch >= 0) {
+            std::printf("  row %d:", mismatch);
+            for (const std::string &cell : rowOf(list, mismatch))
+                std::printf(" | %s", cell.c_str());
+            std::printf("\n  model:");
+            for (const std::string &cell : modelRow(model, std::size_t(mismatch)))
+                std::printf(" | %s", cell.c_str());
+            std::printf("\n");
+        }
+    }
+}
+
+// Replaces what a box holds by typing over all of it, as a user who selects it first.
+void retype(HWND box, std::string_view text)
+{
+    click(box);
+    press(VK_END);
+    press(VK_HOME, VK_SHIFT);
+    type(text);
+}
+
+void chooseWay(HWND selection, app::Selection &model, app::listing::Way way)
+{
+    click(controlIn(selection, app::kWayOptions.at(std::size_t(way)).option));
+    model.selectWay(way);
+}
+
+// The guide's worked example of an inclined shaft, typed and picked, in a window set to 斜井;
+// the model told the same.
+void typeInclinedJob(HWND selection, app::Selection &model)
+{
+    retype(controlIn(selection, app::kLoadBox), "8000");
+    model.typeLoad("8000");
+    retype(controlIn(selection, app::kLengthBox), "620");
+    model.typeLength("620");
+    const auto purposes = app::Selection::purposes();
+    const int item = int(std::ranges::find(purposes, "矿井提物7.5") - purposes.begin());
+    HWND combo = controlIn(selection, app::kPurposeBox);
+    click(combo, 8); // the arrow
+    clickItem(combo, item);
+    model.pickPurpose(item);
+    for (const auto &[input, text] : { std::pair { app::Inclined::Angle, "28" },
+             std::pair { app::Inclined::Track, "0.015" }, std::pair { app::Inclined::Drag, "0.15" } }) {
+        retype(controlIn(selection, app::kInclinedInputs.at(std::size_t(input)).box), text);
+        model.typeInclined(input, text);
+    }
+}
+
+// The first row of the list clicked, which focuses the list and leaves that row current.
+void clickFirstRow(HWND selection)
+{
+    RECT header {};
+    GetWindowRect(
+        reinterpret_cast<HWND>(SendMessageW(controlIn(selection, app::kRopeList), LVM_GETHEADER, 0, 0)),
+        &header);
+    clickAt({ header.left + 30, header.bottom + 5 });
+}
+
+// 斜井 enables the inclined inputs and names the length 斜长; the worked example lists as the
+// model does, its 6×19＋1 φ26.0 at the guide's tension, and that row taken over by the keyboard
+// gives its factor in the calculator. An angle of 0 lists nothing and says why; 竖井, clicked or
+// by an arrow key, disables the inputs, keeps what they hold and lists the vertical job again.
+void inclined(const Calculator &c, HWND selection, app::Selection &model)
+{
+    chooseWay(selection, model, app::listing::Way::Inclined);
+    expect(eventually([&] { return wayShown(selection, true); }),
+        "a click on 斜井: the inclined inputs enabled, the length is 斜长(m)");
+    inViewAsModel(selection, model, "and the list and status line are the model's");
+    typeInclinedJob(selection, model);
+    inViewAsModel(
+        selection, model, "the worked example: every cell in view and the status line are the model's");
+
+    HWND list = controlIn(selection, app::kRopeList);
+    const auto &rows = model.rows();
+    const auto found = std::ranges::find_if(rows, [](const app::listing::Listed &row) {
+        return row.rope.method == Method::Traditional && row.rope.ropeClass == 0
+            && row.cells.at(std::size_t(Column::Diameter)) == "φ26.0";
+    });
+    const int k = int(found - rows.begin());
+    const std::vector<std::string> cells = found == rows.end() ? std::vector<std::string> {} : rowOf(list, k);
+    expect(found != rows.end() && cells == modelRow(model, std::size_t(k))
+            && cells.at(std::size_t(Column::Weight)) == "244.4"
+            && cells.at(std::size_t(Column::Tension)) == "4773.79400736449",
+        "6×19＋1 φ26.0 (244.4 kg) at a static tension of 4773.79400736449 kgf");
+    if (found == rows.end())
+        return;
+    clickFirstRow(selection);
+    for (int down = 0; down < k; ++down)
+        press(VK_DOWN);
+    const bool current = eventually([&] { return currentRow(list) == k; });
+    press(VK_RETURN);
+    const std::string factor = found->cells.at(std::size_t(Column::Factor));
+    const bool shown = eventually([&] { return c.text(resultBoxOf(*found)) == factor; });
+    expect(current && shown, "its row taken over by Enter: the calculator's result box shows its 安全系数");
+    if (!shown)
+        std::printf("  the result box shows \"%s\" where \"%s\" was due\n",
+            c.text(resultBoxOf(*found)).c_str(), factor.c_str());
+
+    HWND angle = controlIn(selection, app::kInclinedInputs.front().box);
+    retype(angle, "0");
+    model.typeInclined(app::Inclined::Angle, "0");
+    inViewAsModel(selection, model, "an angle of 0: the list and the status line are the model's");
+    expect(model.rows().empty() && model.status() == "倾角须大于0°且不大于90°",
+        "which lists nothing and says why");
+
+    chooseWay(selection, model, app::listing::Way::Vertical);
+    expect(eventually([&] { return wayShown(selection, false); }),
+        "a click on 竖井: the inclined inputs disabled, the length is 悬垂长度(m)");
+    inViewAsModel(selection, model, "and the vertical job listed again");
+    press(VK_DOWN);
+    model.selectWay(app::listing::Way::Inclined);
+    expect(eventually([&] { return wayShown(selection, true); }), "an arrow key on 竖井 selects 斜井");
+    inViewAsModel(selection, model, "which lists anew");
+    press(VK_UP);
+    model.selectWay(app::listing::Way::Vertical);
+    expect(eventually([&] { return wayShown(selection, false); }), "and back to 竖井");
+    inViewAsModel(selection, model, "which lists the vertical job");
+    const auto holds = [selection](std::size_t input) {
+        return Calculator::textOf(controlIn(selection, app::kInclinedInputs.at(input).box));
+    };
+    expect(holds(0) == "0" && holds(1) == "0.015" && holds(2) == "0.15",
+        "the inclined inputs keep what was typed");
 }
 
 HWND guideOf(const Calculator &c)
@@ -660,15 +836,13 @@ int wmain(int argc, wchar_t **argv)
         return 1;
     app::Selection model;
     if (argc == 3 && std::wstring_view(argv[2]) == L"picture") {
-        // The picture: the job typed, the list focused on its first row.
+        // The picture: the inclined worked example typed, the list focused on its first row, which
+        // is current already.
         HWND selection = openBySystemMenu(calculator);
-        typeJob(selection, model);
-        RECT header {};
-        GetWindowRect(
-            reinterpret_cast<HWND>(SendMessageW(controlIn(selection, app::kRopeList), LVM_GETHEADER, 0, 0)),
-            &header);
-        clickAt({ header.left + 30, header.bottom + 5 }); // the first row, which is current already
-        sameAsModel(selection, model, "the picture's job");
+        chooseWay(selection, model, app::listing::Way::Inclined);
+        typeInclinedJob(selection, model);
+        clickFirstRow(selection);
+        inViewAsModel(selection, model, "the picture's job");
         return readyForPicture(calculator);
     }
     if (argc == 3 && std::wstring_view(argv[2]) == L"guide") {
@@ -707,6 +881,7 @@ int wmain(int argc, wchar_t **argv)
     sortByHeader(selection, model);
     takeOver(calculator, selection, model);
     doubleClick(calculator, selection, model);
+    inclined(calculator, selection, model);
     help(calculator, selection);
     PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
     expect(calculator.exitCode() == 0, "closing the calculator closes both windows and ends the program");
