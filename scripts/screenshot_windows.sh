@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes docs/window-windows.png: the Windows program's window as it opens, under Wine on a
 # private Xvfb at 96 dpi, with SimSun drawn by AR PL SungtiL GB (scripts/wine_prefix.sh); and
-# docs/selection-windows.png: its selection window with the job load 2000, length 600, purpose
-# 井架提升6, both methods, 安装, the list focused on its first row, typed and picked by the test
-# program drive_selection in its picture mode; and docs/guide-windows.png: the guide window as F1
-# in the calculator opens it (drive_selection's guide mode).
+# docs/selection-windows.png: its selection window with the guide's inclined worked example (load
+# 8000, 斜井, angle 28, f1 0.015, f2 0.15, length 620, purpose 矿井提物7.5, 安装, both methods), the
+# list focused on its first row, typed and picked by the test program drive_selection in its
+# picture mode; and docs/guide-windows.png: the guide window as F1 in the calculator opens it
+# (drive_selection's guide mode).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh imagemagick x11-utils
