@@ -19,7 +19,6 @@ namespace app::listing {
 namespace {
 
 constexpr std::array<std::string_view, 2> kMethodNames { "传统", "标准" };
-constexpr std::array<std::string_view, standard::kWorkTypeCount> kWorkNames { "安装", "矿建" };
 
 constexpr std::string_view kChooseMethod = "请选择传统方法或标准方法";
 constexpr std::string_view kEnterLoad = "请输入绳端载荷";
@@ -360,15 +359,16 @@ std::string cell(std::string_view text)
 std::string copyText(const Job &job, const std::vector<Listed> &rows)
 {
     const auto way = std::size_t(job.way);
-    std::string text = std::string(kLoadTitle) + "\t" + cell(job.load) + "\r\n井筒形式\t"
-        + std::string(kWayNames.at(way)) + "\r\n" + std::string(kLengthTitles.at(way)) + "\t"
+    std::string text = std::string(kLoadTitle) + "\t" + cell(job.load) + "\r\n" + std::string(kWayTitle)
+        + "\t" + std::string(kWayNames.at(way)) + "\r\n" + std::string(kLengthTitles.at(way)) + "\t"
         + cell(job.length) + "\r\n";
     if (job.way == Way::Inclined)
         for (const auto &[title, typed] : { std::pair { kAngleTitle, &job.angle },
                  std::pair { kTrackTitle, &job.track }, std::pair { kDragTitle, &job.drag } })
             text.append(title).append("\t").append(cell(*typed)).append("\r\n");
-    text += std::string(kPurposeTitle) + "\t" + cell(job.purpose) + "\r\n标准方法\t"
-        + std::string(kWorkNames.at(std::size_t(job.work))) + "\r\n\r\n";
+    text += std::string(kPurposeTitle) + "\t" + cell(job.purpose) + "\r\n"
+        + std::string(kMethodTitles.at(std::size_t(Method::Standard))) + "\t"
+        + std::string(standard::kWorkTypeNames.at(std::size_t(job.work))) + "\r\n\r\n";
     const auto line = [&text](const auto &cells) {
         for (std::size_t k = 0; k < cells.size(); ++k)
             text.append(k == 0 ? "" : "\t").append(cells[k]);

@@ -33,6 +33,9 @@ struct Rope {
 // a slope, where the gradient and the resistance to motion make up its static tension.
 enum class Way { Vertical, Inclined };
 inline constexpr std::array<std::string_view, 2> kWayNames { "竖井", "斜井" };
+inline constexpr std::string_view kWayTitle = "井筒形式";
+// Each method as the selection window's check boxes and the copied job name it.
+inline constexpr std::array<std::string_view, 2> kMethodTitles { "传统方法", "标准方法" };
 
 // The inputs' titles, as the window's labels and the copied job give them; the length's depends
 // on the way.

@@ -2,28 +2,9 @@
 
 #include "common/number_reading.h"
 
-#include <array>
-
 namespace standard {
 
 namespace {
-
-// kN to kg: 1000 N per kN, 9.8 N per kg, not rounded.
-constexpr double kKgPerKn = 1000 / 9.8;
-
-// Under "矿建" the breaking force is scaled by a coefficient of class and core. 18×7＋1 has no
-// steel core.
-struct MineCoefficients {
-    double fibre;
-    std::optional<double> steel;
-};
-
-constexpr std::array<MineCoefficients, 4> kMineCoefficients { {
-    { 1.197, 1.287 }, // 6×19＋1
-    { 1.249, 1.336 }, // 6×37＋1
-    { 1.25, 1.316 }, // 6×61＋1
-    { 1.283, std::nullopt }, // 18×7＋1
-} };
 
 // What the breaking force in kN is multiplied by to give kg for the check; empty where the
 // choices give no case, and the breaking force counts as 0.

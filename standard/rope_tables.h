@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 // The rope tables of the standard method, for wires graded 1470 to 1870 N/mm2 (the grade
 // labels read kN/mm2). Weights are kg per 100 m of rope; breaking forces are the minimum
@@ -220,5 +222,45 @@ template <typename Use> constexpr decltype(auto) withTable(RopeClass ropeClass, 
     }
     return use(std::span<const EighteenStrandRow>(k18x7));
 }
+
+// The cell above that the catalogue prints wrongly and the table holds mended, with what the
+// catalogue prints and why it is wrong, in the words of the guide's section on mended cells: a
+// calculation sheet footnotes a read-out that comes from it.
+struct MendedCell {
+    RopeClass ropeClass;
+    int row;
+    Core core;
+    Grade grade;
+    double printed; // kN
+    double mended;
+    std::string_view reason;
+};
+
+inline constexpr std::array<MendedCell, 1> kMendedCells { {
+    { RopeClass::C6x37, 2, Core::Steel, Grade::N1870, 33.1, 38.1,
+        "原表印作 33.1，比同一根绳 1770 级的 36.1 和它自己纤维芯的 35.3 都小。" },
+} };
+
+// The breaking force a mended entry stands for, as the table holds it; 0 where the table has no
+// such cell.
+constexpr double cellOf(const MendedCell &cell)
+{
+    return withTable(cell.ropeClass, [&cell]<typename Row>(std::span<const Row> table) {
+        const auto row = std::size_t(cell.row);
+        if (row >= table.size() || !madeIn(cell.ropeClass, cell.grade)
+            || !madeWith(cell.ropeClass, cell.core))
+            return 0.0;
+        if constexpr (std::is_same_v<Row, EighteenStrandRow>)
+            return table[row].fibre.at(std::size_t(cell.grade));
+        else // the six-strand columns start at 1570
+            return (cell.core == Core::Fibre ? table[row].fibre : table[row].steel)
+                .at(std::size_t(cell.grade) - 1);
+    });
+}
+
+// The list cannot go stale: each entry's mended value is the table's cell, and differs from
+// what the catalogue prints.
+static_assert(std::ranges::all_of(kMendedCells,
+    [](const MendedCell &cell) { return cellOf(cell) == cell.mended && cell.printed != cell.mended; }));
 
 } // namespace standard

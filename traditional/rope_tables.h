@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -190,5 +191,77 @@ constexpr RopeTable tableOf(RopeClass ropeClass)
     }
     return {};
 }
+
+// The cells above that the catalogue prints wrongly and the tables hold mended, each with what the
+// catalogue prints and why it is wrong, in the words of the guide's section on mended cells: a
+// calculation sheet footnotes a read-out that comes from one of them.
+enum class Force { Total, Rope }; // a row's total breaking force, or the laid rope's
+struct MendedCell {
+    RopeClass ropeClass;
+    int row;
+    Grade grade;
+    Force force;
+    int printed;
+    int mended;
+    std::string_view reason;
+};
+
+// The catalogue prints the 200 kg/mm2 column of 6×61＋1 one row late at its end; the reason holds
+// for the total and the rope of all three rows.
+inline constexpr std::string_view kShiftedColumn
+    = "原表的三个总破断拉力比面积 × 200 大 13 %、12 %、23 %：该列在末尾错后了一行，φ44.0 印的是 φ47.0 "
+      "的值（830.33 × 200 = 166066），φ47.0 印的是 φ50.0 的值（930.88 × 200 = 186176），φ50.0 印的是 "
+      "φ55.5 的值（1149.24 × 200 = 229848）。";
+
+inline constexpr std::array<MendedCell, 10> kMendedCells { {
+    { RopeClass::C6x19, 9, Grade::Kg185, Force::Rope, 24700, 23750,
+        "24700 是总破断拉力 27950 的 0.88 倍，比关系给出的大 4.0 %。" },
+    { RopeClass::C6x19, 15, Grade::Kg185, Force::Rope, 58200, 56250,
+        "58200 是总破断拉力 66200 的 0.88 倍，大 3.4 %。" },
+    { RopeClass::C6x37, 14, Grade::Kg185, Force::Total, 10400, 104000, "原表印作 10400，少了一个 0。" },
+    { RopeClass::C6x61, 9, Grade::Kg200, Force::Rope, 68680, 77680,
+        "原表印作 68680，比同一根绳 185kg/mm2 级的破断拉力 71840 还小。" },
+    { RopeClass::C6x61, 12, Grade::Kg200, Force::Total, 166000, 147000, kShiftedColumn },
+    { RopeClass::C6x61, 12, Grade::Kg200, Force::Rope, 132800, 117600, kShiftedColumn },
+    { RopeClass::C6x61, 13, Grade::Kg200, Force::Total, 186000, 166000, kShiftedColumn },
+    { RopeClass::C6x61, 13, Grade::Kg200, Force::Rope, 148800, 132800, kShiftedColumn },
+    { RopeClass::C6x61, 14, Grade::Kg200, Force::Total, 229500, 186000, kShiftedColumn },
+    { RopeClass::C6x61, 14, Grade::Kg200, Force::Rope, 183600, 148800, kShiftedColumn },
+} };
+
+// The cell a mended entry stands for, as the table holds it; 0 where the table has no such cell.
+constexpr int cellOf(const MendedCell &cell)
+{
+    const RopeTable table = tableOf(cell.ropeClass);
+    const auto row = std::size_t(cell.row);
+    if (row >= table.rows.size())
+        return 0;
+    BreakingForce forces {};
+    switch (cell.grade) {
+    case Grade::Kg140:
+        forces = table.rows[row].kg140;
+        break;
+    case Grade::Kg155:
+        forces = table.rows[row].kg155;
+        break;
+    case Grade::Kg170:
+        forces = table.rows[row].kg170;
+        break;
+    case Grade::Kg185:
+        forces = table.rows[row].kg185;
+        break;
+    case Grade::Kg200:
+        if (row >= table.kg200.size())
+            return 0;
+        forces = table.kg200[row];
+        break;
+    }
+    return cell.force == Force::Total ? forces.total : forces.rope;
+}
+
+// The list cannot go stale: each entry's mended value is the table's cell, and differs from
+// what the catalogue prints.
+static_assert(std::ranges::all_of(kMendedCells,
+    [](const MendedCell &cell) { return cellOf(cell) == cell.mended && cell.printed != cell.mended; }));
 
 } // namespace traditional

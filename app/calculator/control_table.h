@@ -1,5 +1,6 @@
 #pragma once
 
+#include "standard/check.h"
 #include "standard/rope_tables.h"
 #include "traditional/rope_tables.h"
 
@@ -193,9 +194,9 @@ inline constexpr std::array<ControlSpec, 95> kControls { {
     { Kind::Option, 20, frame(12), "", 1450, 236, 266, 266, 87, Style::Plain },
     { Kind::Text, 10, frame(12), "", 100, 520, 735, 266, 63, Style::ReadOnly },
     { Kind::Text, 11, frame(12), "", 935, 520, 735, 266, 64, Style::ReadOnly },
-    { Kind::Label, 34, frame(13), "安装", 206, 196, 378, 196, 89, Style::Plain },
+    { Kind::Label, 34, frame(13), standard::kWorkTypeNames[0], 206, 196, 378, 196, 89, Style::Plain },
     { Kind::Option, 21, frame(13), "", 280, 378, 350, 236, 90, Style::Plain },
-    { Kind::Label, 35, frame(13), "矿建", 846, 196, 364, 196, 91, Style::Plain },
+    { Kind::Label, 35, frame(13), standard::kWorkTypeNames[1], 846, 196, 364, 196, 91, Style::Plain },
     { Kind::Option, 22, frame(13), "", 890, 378, 350, 236, 92, Style::Plain },
     { Kind::Label, 30, frame(13), "钢丝绳受力", 126, 666, 1148, 168, 82, Style::Centred },
     { Kind::Text, 12, frame(13), "", 126, 882, 1148, 266, 83, Style::Plain },

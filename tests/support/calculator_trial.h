@@ -75,6 +75,43 @@ inline double tensionByHand(const app::listing::Job &job, double weight)
         + weight * (length / 100) * (std::sin(angle) + f2 * std::cos(angle));
 }
 
+// The force typed and the purpose picked where the list holds it, typed where not, then "计  算".
+inline void pressWith(app::Form1 &w, bool traditional, std::string_view force, std::string_view purpose)
+{
+    w.type(traditional ? app::kTraditionalForce : app::kStandardForce, force);
+    const app::List purposes = traditional ? app::kTraditionalPurpose : app::kStandardPurpose;
+    const auto &items = w.items(purposes);
+    if (const auto found = std::ranges::find(items, purpose); found != items.end())
+        w.pick(purposes, int(found - items.begin()));
+    else
+        w.type(purposes, purpose);
+    w.press(traditional ? app::kTraditionalCommand : app::kStandardCommand);
+}
+
+// The rope picked as a person picks it: its buttons (the work type's too for the standard method)
+// and its diameter. False when the calculator offers no such rope.
+inline bool pickRope(app::Form1 &w, const RopeKey &rope, standard::WorkType work)
+{
+    const auto [method, ropeClass, grade, core, row] = rope;
+    if (method == int(app::listing::Method::Traditional)) {
+        w.select(app::kTraditionalClassOptions.at(ropeClass));
+        w.select(app::kTraditionalGradeOptions.at(grade));
+        if (!w.state(app::kTraditionalGradeOptions.at(grade)).checked)
+            return false;
+        w.pick(app::kTraditionalDiameterLists.at(ropeClass), row);
+        return true;
+    }
+    w.select(app::kStandardClassOptions.at(ropeClass));
+    w.select(app::kCoreOptions.at(std::size_t(core)));
+    w.select(app::kStandardGradeOptions.at(grade));
+    w.select(app::kWorkOptions.at(std::size_t(work)));
+    if (!w.state(app::kStandardGradeOptions.at(grade)).checked
+        || !w.state(app::kCoreOptions.at(std::size_t(core))).checked)
+        return false;
+    w.pick(app::kStandardDiameterLists.at(ropeClass), row);
+    return true;
+}
+
 // The rope as a person tries it: its buttons, its diameter, the weight per 100 m its read-out
 // shows, the static tension by hand typed as the force, the purpose
 // picked (or typed where the list lacks it), "计  算". The result box's factor; empty when the
@@ -85,35 +122,13 @@ inline std::optional<std::string> tryInCalculator(const app::listing::Job &job, 
     Calculator calculator;
     app::Form1 &w = calculator.form();
     const bool traditional = method == int(app::listing::Method::Traditional);
-    if (traditional) {
-        w.select(app::kTraditionalClassOptions.at(ropeClass));
-        w.select(app::kTraditionalGradeOptions.at(grade));
-        if (!w.state(app::kTraditionalGradeOptions.at(grade)).checked)
-            return std::nullopt;
-        w.pick(app::kTraditionalDiameterLists.at(ropeClass), row);
-    } else {
-        w.select(app::kStandardClassOptions.at(ropeClass));
-        w.select(app::kCoreOptions.at(std::size_t(core)));
-        w.select(app::kStandardGradeOptions.at(grade));
-        w.select(app::kWorkOptions.at(std::size_t(job.work)));
-        if (!w.state(app::kStandardGradeOptions.at(grade)).checked
-            || !w.state(app::kCoreOptions.at(std::size_t(core))).checked)
-            return std::nullopt;
-        w.pick(app::kStandardDiameterLists.at(ropeClass), row);
-    }
+    if (!pickRope(w, rope, job.work))
+        return std::nullopt;
     const app::Box weightBox = traditional ? app::text(2) : core == 0 ? app::text(7) : app::text(9);
     const std::optional<double> weight = common::wholeNumber(w.state(weightBox).text);
     if (!weight)
         return std::nullopt;
-    w.type(traditional ? app::kTraditionalForce : app::kStandardForce,
-        common::formatGeneral(tensionByHand(job, *weight)));
-    const app::List purposes = traditional ? app::kTraditionalPurpose : app::kStandardPurpose;
-    const auto &items = w.items(purposes);
-    if (const auto found = std::ranges::find(items, job.purpose); found != items.end())
-        w.pick(purposes, int(found - items.begin()));
-    else
-        w.type(purposes, job.purpose);
-    w.press(traditional ? app::kTraditionalCommand : app::kStandardCommand);
+    pressWith(w, traditional, common::formatGeneral(tensionByHand(job, *weight)), job.purpose);
     const app::ControlState &result = w.state(traditional ? app::kTraditionalResult : app::kStandardResult);
     if (calculator.messaged || result.background == common::kResultRed)
         return std::nullopt;
