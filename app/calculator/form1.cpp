@@ -162,8 +162,10 @@ void Form1::type(List list, std::string_view text)
 
 void Form1::press(Button button)
 {
-    if (takesInput(button))
-        m_controls.raise(button, Event::Click);
+    if (!takesInput(button))
+        return;
+    m_lastPressed = button;
+    m_controls.raise(button, Event::Click);
 }
 
 } // namespace app

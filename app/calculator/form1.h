@@ -130,6 +130,8 @@ public:
     void press(Button button);
 
     const ControlState &state(Ref control) const { return m_controls.state(control); }
+    // The button pressed last that took the press, if any: which frame's calculation a sheet is of.
+    std::optional<Button> lastPressed() const { return m_lastPressed; }
     // A handler runs, say under its message box: no input is taken until it ends.
     bool busy() const { return m_controls.m_running != 0; }
     const std::vector<std::string_view> &items(List list) const
@@ -144,6 +146,7 @@ private:
 
     Controls m_controls;
     std::vector<std::vector<std::string_view>> m_items;
+    std::optional<Button> m_lastPressed;
 };
 
 } // namespace app

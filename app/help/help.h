@@ -10,7 +10,7 @@
 // LICENSE; both are built into the program, so the portable program needs no other file.
 namespace app {
 
-enum class Command { SelectRopes, Guide, About };
+enum class Command { SelectRopes, Sheet, Guide, About };
 
 struct MenuItem {
     Command command;
@@ -20,9 +20,11 @@ struct MenuItem {
 };
 
 // The calculator's context menu and, on Windows, its system menu, in this order. F1 opens the
-// guide in every window of the program as well.
-inline constexpr std::array<MenuItem, 3> kMenuItems { {
+// guide in every window of the program as well; Ctrl+P the calculation sheet, which the menu
+// offers only while the frame last calculated shows its result.
+inline constexpr std::array<MenuItem, 4> kMenuItems { {
     { Command::SelectRopes, "选择钢丝绳…", "selectRopesAction", 0x0010 },
+    { Command::Sheet, "计算书…", "sheetAction", 0x0040 },
     { Command::Guide, "使用说明", "guideAction", 0x0020 },
     { Command::About, "关于钢丝绳安全系数计算器", "aboutAction", 0x0030 },
 } };

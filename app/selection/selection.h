@@ -60,6 +60,7 @@ enum class SelectionControl {
     AngleLabel = 7020,
     TrackLabel = 7021,
     DragLabel = 7022,
+    SheetButton = 7023,
 };
 
 struct SelectionSpec {
@@ -76,7 +77,7 @@ struct SelectionSpec {
 
 // In tab order, which reads the window by rows; a label comes right before the input it names.
 // The inclined inputs are a row of their own under the job's first row.
-inline constexpr std::array<SelectionSpec, 22> kSelectionControls { {
+inline constexpr std::array<SelectionSpec, 23> kSelectionControls { {
     { Piece::Label, SelectionControl::LoadLabel, "loadLabel", listing::kLoadTitle, 120, 120, 1500, 240, {} },
     { Piece::Box, SelectionControl::LoadBox, "loadBox", "", 120, 390, 1500, 315, listing::kLoadTitle },
     { Piece::Label, SelectionControl::LengthLabel, "lengthLabel", listing::kLengthTitles[0], 1800, 120, 1500,
@@ -97,6 +98,7 @@ inline constexpr std::array<SelectionSpec, 22> kSelectionControls { {
         1320, 270, {} },
     { Piece::Button, SelectionControl::UseButton, "useButton", "用于计算", 10180, 120, 1560, 345, {} },
     { Piece::Button, SelectionControl::CopyButton, "copyButton", "复制", 10180, 525, 1560, 345, {} },
+    { Piece::Button, SelectionControl::SheetButton, "sheetButton", "计算书…", 10180, 930, 1560, 345, {} },
     { Piece::Option, SelectionControl::VerticalOption, "verticalOption", listing::kWayNames[0], 120, 870, 900,
         270, {} },
     { Piece::Option, SelectionControl::InclinedOption, "inclinedOption", listing::kWayNames[1], 120, 1170,
@@ -136,7 +138,7 @@ constexpr const SelectionSpec &specOf(SelectionControl control)
     return kSelectionControls.at(selectionRow(control));
 }
 
-// Each control in one row, the IDs the twenty-two from 7001 on.
+// Each control in one row, the IDs the twenty-three from 7001 on.
 constexpr bool eachControlOnce()
 {
     for (int id = 7001; id < 7001 + int(kSelectionControls.size()); ++id)
@@ -161,6 +163,7 @@ inline constexpr SelectionPart<Piece::PurposeList> kPurposeBox { SelectionContro
 inline constexpr SelectionPart<Piece::Table> kRopeList { SelectionControl::RopeList };
 inline constexpr SelectionPart<Piece::Button> kUseButton { SelectionControl::UseButton };
 inline constexpr SelectionPart<Piece::Button> kCopyButton { SelectionControl::CopyButton };
+inline constexpr SelectionPart<Piece::Button> kSheetButton { SelectionControl::SheetButton };
 inline constexpr SelectionPart<Piece::Status> kStatusLabel { SelectionControl::StatusLabel };
 
 // The work type's option buttons and the methods' check boxes, with what each stands for.
@@ -210,7 +213,8 @@ template <Piece P> constexpr bool isPiece(SelectionPart<P> part)
     return specOf(part).piece == P;
 }
 static_assert(isPiece(kLoadBox) && isPiece(kLengthBox) && isPiece(kLengthLabel) && isPiece(kPurposeBox)
-    && isPiece(kRopeList) && isPiece(kUseButton) && isPiece(kCopyButton) && isPiece(kStatusLabel));
+    && isPiece(kRopeList) && isPiece(kUseButton) && isPiece(kCopyButton) && isPiece(kSheetButton)
+    && isPiece(kStatusLabel));
 static_assert(std::ranges::all_of(kSelectionWorkOptions, [](const WorkOption &row) {
     return isPiece(row.option);
 }) && std::ranges::all_of(kMethodChecks, [](const MethodCheck &row) { return isPiece(row.check); }));

@@ -5,6 +5,7 @@
 #include "app/help/help.h"
 #include "app/selection/selection.h"
 #include "app/sheet/sheet.h"
+#include "app/sheet/sheet_window.h"
 #include "common/number_format.h"
 #include "common/safety_check.h"
 #include "standard/check.h"
@@ -429,12 +430,29 @@ private slots:
         w.press(app::kTraditionalCommand);
         QVERIFY(sheetOf(Method::Traditional));
         QVERIFY(!sheetOf(Method::Standard));
+        // The menu's sheet is of the frame pressed last; the standard "计  算", disabled with a
+        // traditional class, takes no press.
+        w.press(app::kStandardCommand);
+        QCOMPARE(app::sheet::lastCalculationSheet(w, kDate)->blocks,
+            app::sheet::calculatorSheet(w, Method::Traditional, kDate)->blocks);
         w.type(app::kTraditionalForce, "2500"); // the result is emptied
         QVERIFY(!sheetOf(Method::Traditional));
         calculator.messaged = false;
         calculate(w, { Method::Traditional, 0, 4, std::nullopt, 20 }, "2000", "井架提升6"); // 无此型号
         QVERIFY(calculator.messaged);
         QVERIFY(!sheetOf(Method::Traditional));
+    }
+
+    // The save dialog's name decides the file's format.
+    void formatOfName()
+    {
+        using app::sheet::FileFormat;
+        QCOMPARE(app::sheet::formatOf("计算书.rtf"), FileFormat::Rtf);
+        QCOMPARE(app::sheet::formatOf("C:\\a.b\\sheet.HTM"), FileFormat::Html);
+        QCOMPARE(app::sheet::formatOf("sheet.Pdf"), FileFormat::Pdf);
+        QCOMPARE(app::sheet::formatOf("sheet.rtf.txt"), std::nullopt);
+        QCOMPARE(app::sheet::formatOf("sheet"), std::nullopt);
+        QCOMPARE(app::sheet::dateText(2026, 12, 1), "2026年12月1日");
     }
 
     // Each mended cell's reason is the guide's own sentence.
