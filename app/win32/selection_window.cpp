@@ -2,6 +2,7 @@
 
 #include "app/calculator/presentation.h"
 #include "app/win32/dialog_font.h"
+#include "app/win32/sheet_window.h"
 #include "app/win32/system.h"
 #include "app/win32/win_text.h"
 
@@ -81,10 +82,12 @@ HWND otherOption(HWND window, OptionPair<Row, Value> pair, HWND button)
 } // namespace
 
 // A dialog's class, as the calculator's: Tab, Enter and the focus kept over deactivation.
-SelectionWindow::SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app::Form1 &calculator)
+SelectionWindow::SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app::Form1 &calculator,
+    std::function<void(app::sheet::Document)> showSheet)
     : OwnedWindow({ .dialog = true, .resizable = false, .hides = true })
     , m_calculator(calculator)
     , m_calculatorWindow(calculatorWindow)
+    , m_showSheet(std::move(showSheet))
 {
     INITCOMMONCONTROLSEX classes { sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES };
     checked(InitCommonControlsEx(&classes), "InitCommonControlsEx");
@@ -316,6 +319,10 @@ void SelectionWindow::command(int id, int code)
         if (code == BN_CLICKED)
             copy();
         return;
+    case app::SelectionControl::SheetButton:
+        if (code == BN_CLICKED)
+            sheet();
+        return;
     default:
         if (input(*control, code))
             showListing();
@@ -470,6 +477,9 @@ LRESULT SelectionWindow::notify(const NMHDR &header)
         }
         return 0;
     }
+    case LVN_ITEMCHANGED: // a row became current, or none is
+        showSheetButton();
+        return 0;
     case LVN_ITEMACTIVATE: // a double-click on a row, or Enter that reached the list itself
         if (reinterpret_cast<const NMITEMACTIVATE &>(header).iItem >= 0)
             takeOver();
@@ -512,6 +522,7 @@ void SelectionWindow::showListing()
         ListView_EnsureVisible(m_list, 0, FALSE);
     }
     invalidateChanged();
+    showSheetButton();
 
     HWND header = ListView_GetHeader(m_list);
     for (std::size_t column = 0; column < app::listing::kColumnCount; ++column) {
@@ -581,6 +592,24 @@ void SelectionWindow::takeOver()
         return;
     SetForegroundWindow(m_calculatorWindow);
     SetActiveWindow(m_calculatorWindow);
+}
+
+// The current row's calculation sheet for the job as typed, dated today, in the preview.
+void SelectionWindow::sheet()
+{
+    const int row = ListView_GetNextItem(m_list, -1, LVNI_SELECTED);
+    if (row < 0 || std::size_t(row) >= m_selection.rows().size())
+        return;
+    if (std::optional<app::sheet::Document> document
+        = app::sheet::selectionSheet(m_selection.job(), m_selection.rows().at(std::size_t(row)), today()))
+        m_showSheet(std::move(*document));
+}
+
+// 计算书… is enabled only while the list has a current row.
+void SelectionWindow::showSheetButton()
+{
+    EnableWindow(
+        control(app::SelectionControl::SheetButton), ListView_GetNextItem(m_list, -1, LVNI_SELECTED) >= 0);
 }
 
 // The listing as text on the clipboard, for a spreadsheet or a document.

@@ -2,12 +2,14 @@
 
 #include "app/calculator/form1.h"
 #include "app/selection/selection.h"
+#include "app/sheet/sheet.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/dropped_list.h"
 #include "app/win32/owned_window.h"
 #include "app/win32/system.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,8 +26,10 @@ namespace winview {
 class SelectionWindow final : public OwnedWindow {
 public:
     // Made hidden, at the calculator window's DPI; `calculator` is the model a rope is taken
-    // over into, which tells the calculator's view every change.
-    SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app::Form1 &calculator);
+    // over into, which tells the calculator's view every change; `showSheet` shows a row's
+    // calculation sheet in the calculator window's preview.
+    SelectionWindow(HINSTANCE instance, HWND calculatorWindow, app::Form1 &calculator,
+        std::function<void(app::sheet::Document)> showSheet);
     ~SelectionWindow();
     SelectionWindow(const SelectionWindow &) = delete;
     SelectionWindow &operator=(const SelectionWindow &) = delete;
@@ -59,10 +63,13 @@ private:
     void invalidateChanged();
     void takeOver();
     void copy();
+    void sheet();
+    void showSheetButton();
 
     app::Selection m_selection;
     app::Form1 &m_calculator;
     HWND m_calculatorWindow;
+    std::function<void(app::sheet::Document)> m_showSheet;
     HWND m_list = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     HFONT m_font = nullptr;

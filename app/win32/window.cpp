@@ -1,10 +1,12 @@
 #include "app/win32/window.h"
 
 #include "app/calculator/presentation.h"
+#include "app/sheet/sheet_window.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/dialog_font.h"
 #include "app/win32/guide_window.h"
 #include "app/win32/selection_window.h"
+#include "app/win32/sheet_window.h"
 #include "app/win32/system.h"
 #include "app/win32/win_text.h"
 
@@ -58,12 +60,17 @@ void enable(HWND control, bool enabled)
     EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
-// The items of the context menu and the system menu; F1 opens the guide from anywhere as well.
-void appendMenuItems(HMENU menu)
+// The items of the context menu and the system menu; F1 opens the guide from anywhere as well,
+// and Ctrl+P the calculation sheet from the calculator window.
+void appendMenuItems(HMENU menu, bool sheet)
 {
-    for (const app::MenuItem &item : app::kMenuItems)
-        AppendMenuW(menu, MF_STRING, item.id,
-            (wide(item.caption) + (item.command == app::Command::Guide ? L"\tF1" : L"")).c_str());
+    for (const app::MenuItem &item : app::kMenuItems) {
+        const wchar_t *shortcut = item.command == app::Command::Guide ? L"\tF1"
+            : item.command == app::Command::Sheet                     ? L"\tCtrl+P"
+                                                                      : L"";
+        const UINT grayed = item.command == app::Command::Sheet && !sheet ? MF_GRAYED : 0;
+        AppendMenuW(menu, MF_STRING | grayed, item.id, (wide(item.caption) + shortcut).c_str());
+    }
 }
 
 std::optional<app::Command> commandOf(UINT id)
@@ -116,6 +123,7 @@ Window::Window(HINSTANCE instance)
 
 Window::~Window()
 {
+    m_sheet.reset();
     m_guide.reset();
     m_selection.reset();
     destroy();
@@ -307,9 +315,15 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         // shows without waiting for the copy of the system menu it makes.
         HMENU system = GetSystemMenu(m_window, FALSE);
         AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
-        appendMenuItems(system);
+        appendMenuItems(system, false);
         return 0;
     }
+    case WM_INITMENUPOPUP:
+        // The system menu offers the calculation sheet only while there is one to show.
+        if (HIWORD(lParam) != 0)
+            EnableMenuItem(reinterpret_cast<HMENU>(wParam), app::menuItem(app::Command::Sheet).id,
+                MF_BYCOMMAND | (calculationSheet() ? MF_ENABLED : MF_GRAYED));
+        break;
     case WM_DESTROY:
         if (m_names != nullptr)
             for (const app::NamedBy &row : app::kNamedBy)
@@ -402,7 +416,15 @@ bool Window::translate(MSG &message)
         openGuide();
         return true;
     }
+    // Ctrl+P in the calculator window opens the calculation sheet, when there is one.
+    if (message.message == WM_KEYDOWN && message.wParam == 'P' && GetKeyState(VK_CONTROL) < 0
+        && (message.hwnd == m_window || IsChild(m_window, message.hwnd) != FALSE)) {
+        perform(app::Command::Sheet);
+        return true;
+    }
     if (m_guide != nullptr && m_guide->translate(message))
+        return true;
+    if (m_sheet != nullptr && m_sheet->translate(message))
         return true;
     if (m_selection != nullptr && m_selection->translate(message))
         return true;
@@ -431,7 +453,7 @@ void Window::contextMenu(HWND clicked, LPARAM where)
     if (clicked != m_window && ref && (ref->kind == Kind::Text || ref->kind == Kind::Combo))
         return;
     HMENU menu = checked(CreatePopupMenu(), "CreatePopupMenu");
-    appendMenuItems(menu);
+    appendMenuItems(menu, calculationSheet().has_value());
     const UINT chosen = UINT(TrackPopupMenu(menu,
         TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, m_window, nullptr));
     DestroyMenu(menu);
@@ -444,6 +466,10 @@ void Window::perform(app::Command command)
     switch (command) {
     case app::Command::SelectRopes:
         openSelection();
+        return;
+    case app::Command::Sheet:
+        if (std::optional<app::sheet::Document> sheet = calculationSheet())
+            openSheet(std::move(*sheet));
         return;
     case app::Command::Guide:
         openGuide();
@@ -460,8 +486,24 @@ void Window::perform(app::Command command)
 void Window::openSelection()
 {
     if (m_selection == nullptr)
-        m_selection = std::make_unique<SelectionWindow>(m_instance, m_window, m_form);
+        m_selection = std::make_unique<SelectionWindow>(m_instance, m_window, m_form,
+            [this](app::sheet::Document sheet) { openSheet(std::move(sheet)); });
     m_selection->open();
+}
+
+// The sheet of the frame the last accepted press calculated, dated today; none while that frame
+// shows no result.
+std::optional<app::sheet::Document> Window::calculationSheet() const
+{
+    return app::sheet::lastCalculationSheet(m_form, today());
+}
+
+// Made when first asked for; shown with the sheet in its page, where it was left.
+void Window::openSheet(app::sheet::Document sheet)
+{
+    if (m_sheet == nullptr)
+        m_sheet = std::make_unique<SheetWindow>(m_instance, m_window);
+    m_sheet->open(std::move(sheet));
 }
 
 // Made when first asked for, with the whole guide in it; shown as it was left.

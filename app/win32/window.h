@@ -3,6 +3,7 @@
 #include "app/calculator/control_table.h"
 #include "app/calculator/form1.h"
 #include "app/help/help.h"
+#include "app/sheet/sheet.h"
 #include "app/win32/dropped_list.h"
 #include "app/win32/owned_window.h"
 #include "app/win32/system.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -23,6 +25,7 @@ namespace winview {
 
 class GuideWindow;
 class SelectionWindow;
+class SheetWindow;
 
 class Window final : public OwnedWindow, private app::View {
 public:
@@ -55,6 +58,8 @@ private:
     void perform(app::Command command);
     void openSelection();
     void openGuide();
+    std::optional<app::sheet::Document> calculationSheet() const;
+    void openSheet(app::sheet::Document sheet);
     HBRUSH boxColour(HWND box, HDC dc);
 
     void stateChanged(app::Ref changed) override;
@@ -78,6 +83,7 @@ private:
     bool m_focusing = false; // an option button taking the focus, which is no click
     std::unique_ptr<SelectionWindow> m_selection; // made when first opened
     std::unique_ptr<GuideWindow> m_guide; // made when first opened
+    std::unique_ptr<SheetWindow> m_sheet; // made when first opened
 };
 
 } // namespace winview

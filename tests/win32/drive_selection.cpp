@@ -4,15 +4,20 @@
 // list taking the row over into the calculator, and nothing taken over under the calculator's
 // message box; then an inclined job: 斜井 and its inputs, the worked example typed, its rope taken
 // over, a bad angle, and back to 竖井. Then the guide and the About box, opened by F1 and the menus.
-// Usage: drive_selection ropecalc.exe [picture | guide | dpi]
+// Usage: drive_selection ropecalc.exe [picture | guide | sheet | sheet-picture | dpi]
 //   (picture: only the inclined job of the README's picture, guide: only the guide opened by F1, then
-//   each waits until the program ends; dpi: the windows' shape at the screen's DPI)
+//   each waits until the program ends; sheet: the calculation sheet's preview, opened from the
+//   calculator and from the selection window, and saved; sheet-picture: the preview of the 9.945
+//   job, then waits; dpi: the windows' shape at the screen's DPI)
 
 #include "app/calculator/presentation.h"
 #include "app/help/help.h"
 #include "app/selection/selection.h"
+#include "app/sheet/sheet_window.h"
 #include "app/win32/control_ids.h"
+#include "app/win32/sheet_window.h"
 #include "app/win32/win_text.h"
+#include "tests/support/calculator_trial.h"
 #include "tests/win32/windows_input.h"
 
 #include <algorithm>
@@ -20,6 +25,8 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -757,8 +764,8 @@ void help(const Calculator &c, HWND selection)
     click(c.item(app::label(16)));
     rightClickAt(middleOf(c.item(app::label(16))));
     eventually(menuOpen);
-    press(VK_DOWN);
-    press(VK_DOWN);
+    for (int down = 0; down < 3; ++down) // past 选择钢丝绳… and 计算书…
+        press(VK_DOWN);
     press(VK_RETURN);
     expect(eventually([&] { return guideOf(c) == guide; }) && guide != nullptr,
         "the context menu's 使用说明 opens the same guide window");
@@ -810,6 +817,236 @@ void layout(HWND selection, int dpi)
     expect(wide, "every column as wide as its twips");
 }
 
+HWND sheetOf(const Calculator &c)
+{
+    return shownOf(c, L"ropecalc.Sheet");
+}
+
+// The context menu opened on a label: whether the item's line is drawn grey, with no ink of an
+// enabled item's text, as the screen shows it.
+bool grayedInMenu(const Calculator &c, app::Command command)
+{
+    click(c.item(app::label(16)));
+    rightClickAt(middleOf(c.item(app::label(16))));
+    eventually(menuOpen);
+    Sleep(200); // drawn
+    RECT menu {};
+    GetWindowRect(openMenu(), &menu);
+    const int line = (menu.bottom - menu.top) / int(app::kMenuItems.size());
+    const auto k = int(&app::menuItem(command) - app::kMenuItems.data());
+    const RECT band { menu.left + 4, menu.top + k * line + 4, menu.right - 4, menu.top + (k + 1) * line - 2 };
+    const int width = band.right - band.left;
+    const int height = band.bottom - band.top;
+    HDC screen = GetDC(nullptr);
+    HDC copy = CreateCompatibleDC(screen);
+    BITMAPINFO info {};
+    info.bmiHeader = { sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, screen, band.left, band.top, SRCCOPY);
+    int grey = 0;
+    int ink = 0;
+    const auto *pixel = static_cast<const std::uint32_t *>(bits);
+    const auto rgbOf = [](COLORREF colour) {
+        return std::uint32_t(GetRValue(colour)) << 16 | std::uint32_t(GetGValue(colour)) << 8
+            | GetBValue(colour);
+    };
+    for (int n = 0; bits != nullptr && n < width * height; ++n) {
+        grey += (pixel[n] & 0xFFFFFF) == rgbOf(GetSysColor(COLOR_GRAYTEXT)) ? 1 : 0;
+        ink += (pixel[n] & 0xFFFFFF) == rgbOf(GetSysColor(COLOR_MENUTEXT)) ? 1 : 0;
+    }
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    press(VK_ESCAPE);
+    eventually([] { return !menuOpen(); });
+    return grey > 0 && ink == 0;
+}
+
+// The page's text holds the verdict of the document: its paragraph that says whether the rope will do.
+bool showsVerdict(HWND sheet, const app::sheet::Document &document)
+{
+    const auto verdict = std::ranges::find_if(document.blocks,
+        [](const app::sheet::Block &block) { return block.text.find("所选钢丝绳") != std::string::npos; });
+    const std::string text = Calculator::textOf(GetDlgItem(sheet, int(app::sheet::SheetControl::Page)));
+    return verdict != document.blocks.end() && text.find(verdict->text) != std::string::npos;
+}
+
+std::string fileText(const std::wstring &name)
+{
+    std::ifstream file(name.c_str(), std::ios::binary);
+    return { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
+}
+
+// 保存… in the preview, the name typed whole into the system's save dialog and Enter.
+void saveAs(HWND sheet, const std::wstring &name)
+{
+    click(GetDlgItem(sheet, int(app::sheet::SheetControl::SaveButton)));
+    HWND dialog = nullptr;
+    eventually([&] {
+        dialog = nullptr;
+        while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr)
+            if (GetWindow(dialog, GW_OWNER) == sheet && IsWindowVisible(dialog) != FALSE)
+                return true;
+        return false;
+    });
+    Sleep(300); // the dialog's folder listed, the name field focused
+    press(VK_END);
+    press(VK_HOME, VK_SHIFT);
+    type(utf8(name));
+    press(VK_RETURN);
+    eventually([&] { return IsWindow(dialog) == FALSE || IsWindowVisible(dialog) == FALSE; });
+}
+
+// The calculation sheet: 计算书… grey in the context menu, and Ctrl+P idle, while no frame shows a
+// result; after the 9.945 job of 6×19＋1 155 φ20.0, the menu's item shows its sheet in the
+// preview, whose 保存… writes the very RTF and HTML bytes of the sheet, adds .rtf to a bare name,
+// and tells a folder that is not there and leaves no file; the selection window's 计算书… shows a
+// listed row's sheet.
+// For the picture (`picture`), only up to the preview opened.
+void sheet(const Calculator &c, bool picture)
+{
+    expect(grayedInMenu(c, app::Command::Sheet), "before any result the context menu's 计算书… is grey");
+    click(c.item(app::label(16)));
+    press('P', VK_CONTROL);
+    settle();
+    expect(sheetOf(c) == nullptr, "and Ctrl+P opens nothing");
+
+    trial::Calculator model;
+    app::Form1 &w = model.form();
+    click(c.item(app::option(1)));
+    click(c.item(app::option(6)));
+    HWND ropes = c.item(app::combo(1));
+    click(ropes, 8); // the arrow
+    clickItem(ropes, 9);
+    click(c.item(app::text(5)));
+    type("2000");
+    HWND purposes = c.item(app::combo(5));
+    click(purposes, 8);
+    clickItem(purposes, 2);
+    click(c.item(app::command(1)));
+    for (const int option : { 1, 6 })
+        w.select(app::option(option));
+    w.pick(app::combo(1), 9);
+    w.type(app::text(5), "2000");
+    w.pick(app::combo(5), 2);
+    w.press(app::command(1));
+    expect(
+        eventually([&] { return c.text(app::text(6)) == "9.945"; }) && w.state(app::text(6)).text == "9.945",
+        "6×19＋1 155 φ20.0 at 2000 kgf for 井架提升6: 9.945");
+    const std::optional<app::sheet::Document> expected
+        = app::sheet::lastCalculationSheet(w, winview::today());
+    if (!expected) {
+        expect(false, "the model has a sheet");
+        return;
+    }
+
+    expect(!grayedInMenu(c, app::Command::Sheet), "with the result shown 计算书… is not grey");
+    click(c.item(app::label(16)));
+    rightClickAt(middleOf(c.item(app::label(16))));
+    eventually(menuOpen);
+    press(VK_DOWN);
+    press(VK_DOWN);
+    press(VK_RETURN);
+    HWND sheet = nullptr;
+    expect(
+        eventually([&] { return (sheet = sheetOf(c)) != nullptr; }), "the menu's 计算书… opens the preview");
+    if (sheet == nullptr)
+        return;
+    wchar_t caption[32] {};
+    GetWindowTextW(sheet, caption, 32);
+    expect(utf8(caption) == app::sheet::kSheetCaption && GetWindow(sheet, GW_OWNER) == c.window()
+            && showsVerdict(sheet, *expected)
+            && Calculator::textOf(GetDlgItem(sheet, int(app::sheet::SheetControl::Page)))
+                    .find("实际安全系数 9.945 大于要求的安全系数 6，所选钢丝绳满足要求")
+                != std::string::npos,
+        "titled 计算书, owned by the calculator, its page says 9.945 is more than 6 and the rope will do");
+    if (picture)
+        return;
+
+    wchar_t temporary[MAX_PATH] {};
+    GetTempPathW(MAX_PATH, temporary);
+    const std::wstring folder
+        = std::wstring(temporary) + L"ropecalc-sheet-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring rtf = folder + L"\\sheet.rtf";
+    saveAs(sheet, rtf);
+    const std::string rtfBytes = app::sheet::fileBytes(*expected, app::sheet::FileFormat::Rtf);
+    expect(
+        eventually([&] { return fileText(rtf) == rtfBytes; }), "保存… as sheet.rtf writes the sheet's RTF");
+    const std::wstring html = folder + L"\\sheet.html";
+    saveAs(sheet, html);
+    expect(eventually([&] {
+        return fileText(html) == app::sheet::fileBytes(*expected, app::sheet::FileFormat::Html);
+    }),
+        "as sheet.html its HTML");
+    saveAs(sheet, folder + L"\\bare");
+    expect(eventually([&] { return fileText(folder + L"\\bare.rtf") == rtfBytes; }),
+        "a bare name gets .rtf and the RTF");
+    const std::wstring nowhere = folder + L"\\missing\\sheet.rtf";
+    saveAs(sheet, nowhere);
+    HWND box = nullptr;
+    const bool told = eventually([&] {
+        box = nullptr;
+        while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr)
+            if (GetWindow(box, GW_OWNER) == sheet && IsWindowVisible(box) != FALSE)
+                return true;
+        return false;
+    });
+    const std::string said = told ? messageOf(box) : std::string();
+    expect(told && said.find("未能保存") != std::string::npos
+            && GetFileAttributesW(nowhere.c_str()) == INVALID_FILE_ATTRIBUTES,
+        "into a folder that is not there: a message box says it was not saved, and no file");
+    if (!said.empty())
+        std::printf("  it says \"%s\"\n", said.c_str());
+    if (told)
+        press(VK_RETURN);
+    for (const std::wstring &made : { rtf, html, folder + L"\\bare.rtf" })
+        DeleteFileW(made.c_str());
+    RemoveDirectoryW(folder.c_str());
+    press(VK_ESCAPE);
+    expect(eventually([&] { return sheetOf(c) == nullptr; }), "Esc hides the preview");
+
+    HWND selection = openBySystemMenu(c);
+    app::Selection listing;
+    typeJob(selection, listing);
+    sameAsModel(selection, listing, "2000 kgf, 600 m, 井架提升6 listed");
+    const auto &rows = listing.rows();
+    const auto found = std::ranges::find_if(rows, [](const app::listing::Listed &row) {
+        return row.rope.method == Method::Traditional && row.rope.ropeClass == 0
+            && row.cells.at(std::size_t(Column::Grade)).starts_with("155")
+            && row.cells.at(std::size_t(Column::Diameter)) == "φ20.0";
+    });
+    if (found == rows.end()) {
+        expect(false, "the job lists 6×19＋1 155 φ20.0");
+        return;
+    }
+    clickFirstRow(selection);
+    for (auto down = found - rows.begin(); down > 0; --down)
+        press(VK_DOWN);
+    HWND list = controlIn(selection, app::kRopeList);
+    HWND button = controlIn(selection, app::kSheetButton);
+    expect(eventually([&] { return currentRow(list) == int(found - rows.begin()); })
+            && IsWindowEnabled(button) != FALSE
+            && found->cells.at(std::size_t(Column::Factor)).starts_with("6.96"),
+        "its φ20.0 155 row current, at 6.96, and 计算书… enabled");
+    click(button);
+    const std::optional<app::sheet::Document> listed
+        = app::sheet::selectionSheet(listing.job(), *found, winview::today());
+    expect(eventually([&] { return sheetOf(c) == sheet; }) && listed && showsVerdict(sheet, *listed)
+            && Calculator::textOf(GetDlgItem(sheet, int(app::sheet::SheetControl::Page)))
+                    .find("实际安全系数 6.96")
+                != std::string::npos,
+        "计算书… shows that row's sheet, 6.96, in the same preview");
+    press(VK_ESCAPE);
+    retype(controlIn(selection, app::kLoadBox), "");
+    press(VK_DELETE);
+    expect(eventually([&] { return IsWindowEnabled(button) == FALSE; }),
+        "with nothing listed 计算书… is disabled");
+}
+
 // Tells the picture script the window is set up (a failure above has said FAIL), and waits until
 // the picture is taken and the program ended.
 int readyForPicture(const Calculator &c)
@@ -826,7 +1063,7 @@ int readyForPicture(const Calculator &c)
 int wmain(int argc, wchar_t **argv)
 {
     if (argc != 2 && argc != 3) {
-        std::printf("usage: drive_selection ropecalc.exe [picture | guide | dpi]\n");
+        std::printf("usage: drive_selection ropecalc.exe [picture | guide | sheet | sheet-picture | dpi]\n");
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
@@ -844,6 +1081,17 @@ int wmain(int argc, wchar_t **argv)
         clickFirstRow(selection);
         inViewAsModel(selection, model, "the picture's job");
         return readyForPicture(calculator);
+    }
+    if (argc == 3 && std::wstring_view(argv[2]) == L"sheet-picture") {
+        sheet(calculator, true);
+        return readyForPicture(calculator);
+    }
+    if (argc == 3 && std::wstring_view(argv[2]) == L"sheet") {
+        sheet(calculator, false);
+        PostMessageW(calculator.window(), WM_CLOSE, 0, 0);
+        expect(calculator.exitCode() == 0, "the program ends");
+        std::printf("%d passed, %d failed\n", passes, failures);
+        return failures == 0 ? 0 : 1;
     }
     if (argc == 3 && std::wstring_view(argv[2]) == L"guide") {
         // The guide's picture: opened by F1 from the calculator, at its top.
