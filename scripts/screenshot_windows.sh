@@ -4,8 +4,10 @@
 # docs/selection-windows.png: its selection window with the guide's inclined worked example (load
 # 8000, 斜井, angle 28, f1 0.015, f2 0.15, length 620, purpose 矿井提物7.5, 安装, both methods), the
 # list focused on its first row, typed and picked by the test program drive_selection in its
-# picture mode; and docs/guide-windows.png: the guide window as F1 in the calculator opens it
-# (drive_selection's guide mode).
+# picture mode; docs/guide-windows.png: the guide window as F1 in the calculator opens it
+# (drive_selection's guide mode); and docs/sheet-windows.png: the calculation sheet's preview of
+# the 9.945 job (6×19＋1, 155kg/mm2, φ20.0, force 2000, 井架提升6) opened from the context menu
+# (drive_selection's sheet-picture mode).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh imagemagick x11-utils
@@ -52,3 +54,4 @@ picture() {
 }
 picture picture 选择钢丝绳 docs/selection-windows.png
 picture guide 使用说明 docs/guide-windows.png
+picture sheet-picture 计算书 docs/sheet-windows.png

@@ -470,11 +470,11 @@ void takeOver(const Calculator &c, HWND selection, const app::Selection &model)
     click(controlIn(selection, app::kCopyButton));
     expect(eventually([&] { return clipboardText() == model.copyText(); }),
         "复制 puts the model's text on the clipboard");
-    // From the copy button past 竖井 and 斜井 to the list: the inclined inputs are disabled.
-    for (int tab = 0; tab < 3; ++tab)
+    // From the copy button past 计算书…, 竖井 and 斜井 to the list: the inclined inputs are disabled.
+    for (int tab = 0; tab < 4; ++tab)
         press(VK_TAB);
     expect(eventually([&] { return c.focus() == list; }),
-        "Tab goes on from 复制 past the way's buttons to the list");
+        "Tab goes on from 复制 past 计算书… and the way's buttons to the list");
     press(VK_RETURN);
     const std::string factor = first.cells.at(std::size_t(Column::Factor));
     const bool shown = eventually([&] { return c.text(resultBoxOf(first)) == factor; });
@@ -1008,6 +1008,15 @@ void sheet(const Calculator &c, bool picture)
     RemoveDirectoryW(folder.c_str());
     press(VK_ESCAPE);
     expect(eventually([&] { return sheetOf(c) == nullptr; }), "Esc hides the preview");
+    click(c.item(app::label(16)));
+    press('P', VK_CONTROL);
+    expect(eventually([&] { return sheetOf(c) == sheet; }), "Ctrl+P in the calculator shows it again");
+    press(VK_ESCAPE);
+    eventually([&] { return sheetOf(c) == nullptr; });
+    systemMenuItem(c, app::Command::Sheet);
+    expect(eventually([&] { return sheetOf(c) == sheet; }), "and so does the system menu's 计算书…");
+    press(VK_ESCAPE);
+    eventually([&] { return sheetOf(c) == nullptr; });
 
     HWND selection = openBySystemMenu(c);
     app::Selection listing;
