@@ -269,7 +269,8 @@ void SheetWindow::print()
     }
     const DWORD error = printed ? 0 : GetLastError();
     DeleteDC(dc);
-    if (!printed)
+    // A print to file the user called off in its own dialog is no failure.
+    if (!printed && error != ERROR_CANCELLED)
         MessageBoxW(m_window, (L"计算书未能打印。\n" + systemText(error)).c_str(), title.c_str(),
             MB_OK | MB_ICONERROR);
 }
