@@ -18,6 +18,8 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTextFrame>
+#include <QTextTable>
 #include <optional>
 
 namespace qtview {
@@ -66,6 +68,22 @@ QString writeFile(
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+// Qt's reader of HTML leaves the sheet's tables as narrow as their words, where a browser
+// makes them the page's width with the keys in its first third: the page and its print do so too.
+void fullWidthTables(QTextDocument &document)
+{
+    for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (table == nullptr || table->columns() != 2)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        format.setColumnWidthConstraints({ QTextLength(QTextLength::PercentageLength, 33),
+            QTextLength(QTextLength::PercentageLength, 67) });
+        table->setFormat(format);
+    }
 }
 
 } // namespace
@@ -125,6 +143,7 @@ void SheetWindow::showSheet(const app::sheet::Document &sheet)
 {
     m_sheet = sheet;
     m_page->setHtml(qtText(app::sheet::toHtml(sheet)));
+    fullWidthTables(*m_page->document());
     m_page->moveCursor(QTextCursor::Start); // the page opens at its top
     show();
     raise();
