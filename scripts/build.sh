@@ -19,7 +19,8 @@ case $preset in
 windows) bash scripts/deps.sh g++-mingw-w64-x86-64-posix nsis ;;
 # clang and its libFuzzer runtime, in the distribution's default version (14 on Debian 12).
 fuzz) bash scripts/deps.sh clang libclang-rt-dev ;;
-*) bash scripts/deps.sh ;;
+# poppler-utils: the Qt tests read the saved calculation sheet's PDF back with pdftotext.
+*) bash scripts/deps.sh poppler-utils ;;
 esac
 source scripts/jobs.sh
 cmake --preset "$preset" "${options[@]}" >/dev/null

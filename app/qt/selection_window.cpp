@@ -4,6 +4,7 @@
 #include "app/qt/option_button.h"
 #include "app/qt/pick_list.h"
 #include "app/qt/qt_text.h"
+#include "app/qt/sheet_window.h"
 #include "app/qt/twips.h"
 
 #include <QAbstractTableModel>
@@ -154,12 +155,14 @@ QRect twipsRect(const app::SelectionSpec &row)
 
 } // namespace
 
-SelectionWindow::SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow)
+SelectionWindow::SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow,
+    std::function<void(const app::sheet::Document &)> showSheet)
     : QWidget(&calculatorWindow,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
     , m_calculator(calculator)
     , m_calculatorWindow(calculatorWindow)
+    , m_showSheet(std::move(showSheet))
     , m_rows(new RopeRows(m_selection, this))
 {
     setObjectName(qtText(app::kSelectionName));
@@ -318,6 +321,10 @@ void SelectionWindow::connectInputs()
     connect(widget(app::kUseButton), &QPushButton::clicked, this, [this] { takeOverCurrent(); });
     connect(widget(app::kCopyButton), &QPushButton::clicked, this,
         [this] { QGuiApplication::clipboard()->setText(QString::fromUtf8(m_selection.copyText())); });
+    connect(widget(app::kSheetButton), &QPushButton::clicked, this, [this] { showCurrentSheet(); });
+    // The sheet is of the current row, so the button is there only while a row is.
+    connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex &current) { widget(app::kSheetButton)->setEnabled(current.isValid()); });
 }
 
 void SelectionWindow::relist(const std::function<void()> &change)
@@ -337,6 +344,7 @@ void SelectionWindow::relist(const std::function<void()> &change)
     // The first row is current after each listing, so Enter takes the rope listed first.
     if (m_rows->rowCount({}) > 0)
         table->setCurrentIndex(m_rows->index(0, 0));
+    widget(app::kSheetButton)->setEnabled(table->currentIndex().isValid());
 }
 
 // Esc closes the window, as it closes a dialog; a list that is open takes it first.
@@ -352,6 +360,16 @@ void SelectionWindow::takeOverCurrent()
 {
     if (const QModelIndex current = widget(app::kRopeList)->currentIndex(); current.isValid())
         takeOver(current.row());
+}
+
+void SelectionWindow::showCurrentSheet()
+{
+    const QModelIndex current = widget(app::kRopeList)->currentIndex();
+    if (!current.isValid() || std::size_t(current.row()) >= m_selection.rows().size())
+        return;
+    if (const std::optional<app::sheet::Document> sheet = app::sheet::selectionSheet(
+            m_selection.job(), m_selection.rows().at(std::size_t(current.row())), today()))
+        m_showSheet(*sheet);
 }
 
 void SelectionWindow::takeOver(int row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/selection/selection.h"
+#include "app/sheet/sheet.h"
 
 #include <QWidget>
 #include <array>
@@ -20,8 +21,10 @@ class SelectionWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Owned by the calculator window: a window of its own, hidden with it when it closes.
-    SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow);
+    // Owned by the calculator window: a window of its own, hidden with it when it closes. The
+    // sheet of a listed rope is shown by the calculator window's preview.
+    SelectionWindow(app::Form1 &calculator, QWidget &calculatorWindow,
+        std::function<void(const app::sheet::Document &)> showSheet);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -35,11 +38,13 @@ private:
     void relist(const std::function<void()> &change);
     void takeOver(int row);
     void takeOverCurrent();
+    void showCurrentSheet();
     // A control as the widget its piece is made of.
     template <app::Piece P> auto *widget(app::SelectionPart<P> part) const;
 
     app::Form1 &m_calculator;
     QWidget &m_calculatorWindow;
+    std::function<void(const app::sheet::Document &)> m_showSheet;
     app::Selection m_selection;
     RopeRows *m_rows = nullptr;
     std::array<QWidget *, app::kSelectionControls.size()> m_controls {}; // by row of the table

@@ -9,7 +9,9 @@
 #include "app/qt/pick_list.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/selection_window.h"
+#include "app/qt/sheet_window.h"
 #include "app/qt/twips.h"
+#include "app/sheet/sheet_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -85,6 +87,13 @@ Window::Window(QWidget *parent)
     m_guideAction->setShortcutContext(Qt::WindowShortcut);
     addAction(m_guideAction);
     connect(m_guideAction, &QAction::triggered, this, &Window::openGuide);
+    const app::MenuItem &sheet = app::menuItem(app::Command::Sheet);
+    m_sheetAction = new QAction(qtText(sheet.caption), this);
+    m_sheetAction->setObjectName(qtText(sheet.name));
+    m_sheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_sheetAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_sheetAction);
+    connect(m_sheetAction, &QAction::triggered, this, &Window::openLastSheet);
 }
 
 QWidget *Window::widget(Ref ref)
@@ -324,8 +333,8 @@ void Window::openMenu(const QPoint &globalPos)
         m_menu = new QMenu(this);
         m_menu->setObjectName(QStringLiteral("contextMenu"));
         for (const app::MenuItem &item : app::kMenuItems) {
-            if (item.command == app::Command::Guide) {
-                m_menu->addAction(m_guideAction);
+            if (item.command == app::Command::Guide || item.command == app::Command::Sheet) {
+                m_menu->addAction(item.command == app::Command::Guide ? m_guideAction : m_sheetAction);
                 continue;
             }
             QAction *action = m_menu->addAction(qtText(item.caption));
@@ -335,6 +344,12 @@ void Window::openMenu(const QPoint &globalPos)
             else
                 connect(action, &QAction::triggered, this, [this] { showAbout(this); });
         }
+        // The item is enabled while the menu shows only if there is a sheet to show; Ctrl+P stays
+        // live otherwise, and looks for the sheet when pressed.
+        connect(m_menu, &QMenu::aboutToShow, this, [this] {
+            m_sheetAction->setEnabled(app::sheet::lastCalculationSheet(m_form, today()).has_value());
+        });
+        connect(m_menu, &QMenu::aboutToHide, this, [this] { m_sheetAction->setEnabled(true); });
     }
     // A platform that makes the Menu key a context-menu event as well opens the menu only once.
     if (!m_menu->isVisible())
@@ -344,7 +359,8 @@ void Window::openMenu(const QPoint &globalPos)
 void Window::openSelection()
 {
     if (m_selection == nullptr) {
-        m_selection = new SelectionWindow(m_form, *this);
+        m_selection = new SelectionWindow(
+            m_form, *this, [this](const app::sheet::Document &sheet) { openSheet(sheet); });
         m_selection->addAction(m_guideAction);
     }
     m_selection->show();
@@ -359,6 +375,19 @@ void Window::openGuide()
     m_guide->show();
     m_guide->raise();
     m_guide->activateWindow();
+}
+
+void Window::openLastSheet()
+{
+    if (const std::optional<app::sheet::Document> sheet = app::sheet::lastCalculationSheet(m_form, today()))
+        openSheet(*sheet);
+}
+
+void Window::openSheet(const app::sheet::Document &sheet)
+{
+    if (m_sheet == nullptr)
+        m_sheet = new SheetWindow(*this);
+    m_sheet->showSheet(sheet);
 }
 
 void Window::showMessage(std::string_view text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/calculator/form1.h"
+#include "app/sheet/sheet.h"
 
 #include <QWidget>
 #include <array>
@@ -21,6 +22,7 @@ namespace qtview {
 
 class GuideWindow;
 class SelectionWindow;
+class SheetWindow;
 
 class Window : public QWidget, private app::View {
     Q_OBJECT
@@ -42,6 +44,9 @@ private:
     void openMenu(const QPoint &globalPos);
     void openSelection();
     void openGuide();
+    // The sheet of the calculation shown last, if the calculator shows one.
+    void openLastSheet();
+    void openSheet(const app::sheet::Document &sheet);
     void buildControls();
     void fillLists();
     void nameControls();
@@ -67,6 +72,8 @@ private:
     QAction *m_guideAction = nullptr; // F1 here and in the selection window, and the menu's item
     SelectionWindow *m_selection = nullptr; // made when first opened
     GuideWindow *m_guide = nullptr; // the same
+    QAction *m_sheetAction = nullptr; // Ctrl+P and the menu's item
+    SheetWindow *m_sheet = nullptr; // made when first opened
 };
 
 } // namespace qtview

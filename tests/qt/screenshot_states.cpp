@@ -74,6 +74,14 @@ int main(int argc, char *argv[])
         || !save(window, folder, QStringLiteral("window-traditional")))
         return 1;
 
+    // Its calculation sheet, by Ctrl+P.
+    QTest::keyClick(controls.command(1), Qt::Key_P, Qt::ControlModifier);
+    auto *sheet = window.findChild<QWidget *>(QStringLiteral("Sheet"));
+    if (sheet == nullptr || !QTest::qWaitForWindowExposed(sheet)
+        || !save(*sheet, folder, QStringLiteral("sheet-linux")))
+        return 1;
+    sheet->hide();
+
     // Standard method: 6×19＋1, fibre core, 1570kN/mm2, φ6 breaks at 17.3 kN, far too weak
     // for 500 on a headframe hoist.
     click(controls.option(10));

@@ -124,7 +124,8 @@ private slots:
             QCOMPARE(actions[qsizetype(i)]->text(), qtview::qtText(app::kMenuItems[i].caption));
             QCOMPARE(actions[qsizetype(i)]->objectName(), qtview::qtText(app::kMenuItems[i].name));
         }
-        QCOMPARE(actions[1]->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(actions[2]->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(actions[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         choose(menu, app::menuItem(app::Command::Guide));
         QVERIFY(guideShown());
     }
