@@ -182,8 +182,9 @@ void SheetWindow::save()
         format = type.format;
     }
     if (const QString error = writeFile(name, *format, m_sheet, *m_page->document()); !error.isEmpty()) {
-        showMessage(
-            this, QStringLiteral("计算书未能保存为“%1”：%2").arg(QDir::toNativeSeparators(name), error));
+        showMessage(this,
+            qtText(app::sheet::saveFailedText(
+                QDir::toNativeSeparators(name).toStdString(), error.toStdString())));
         return;
     }
     m_folder = QFileInfo(name).absolutePath();

@@ -36,6 +36,11 @@ std::optional<FileFormat> formatOf(std::string_view fileName)
     return std::nullopt;
 }
 
+std::string saveFailedText(std::string_view fileName, std::string_view reason)
+{
+    return "计算书未能保存为“" + std::string(fileName) + "”：" + std::string(reason);
+}
+
 std::string fileBytes(const Document &document, FileFormat format)
 {
     switch (format) {

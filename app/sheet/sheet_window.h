@@ -70,6 +70,10 @@ inline constexpr std::string_view kDefaultFileName = "钢丝绳安全系数计�
 // The format a file name asks for by its extension, in any case ("a.RTF", "b.htm" too).
 std::optional<FileFormat> formatOf(std::string_view fileName);
 
+// The message box's words when a save fails: the file's name as the system writes it, and the
+// system's reason.
+std::string saveFailedText(std::string_view fileName, std::string_view reason);
+
 // The bytes of an RTF or HTML file of the document; empty for PDF, which the front end makes.
 std::string fileBytes(const Document &document, FileFormat format);
 

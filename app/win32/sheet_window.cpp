@@ -307,7 +307,7 @@ void SheetWindow::save()
               .value_or(
                   dialog.nFilterIndex == 2 ? app::sheet::FileFormat::Html : app::sheet::FileFormat::Rtf);
     if (const DWORD error = writeFile(path, app::sheet::fileBytes(m_document, format)); error != 0)
-        MessageBoxW(m_window, (L"计算书未能保存到\n" + path + L"\n" + systemText(error)).c_str(),
+        MessageBoxW(m_window, wide(app::sheet::saveFailedText(utf8(path), utf8(systemText(error)))).c_str(),
             wide(app::sheet::kSheetCaption).c_str(), MB_OK | MB_ICONERROR);
 }
 
