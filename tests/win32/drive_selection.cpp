@@ -868,8 +868,9 @@ bool grayedInMenu(const Calculator &c, app::Command command)
 // The page's text holds the verdict of the document: its paragraph that says whether the rope will do.
 bool showsVerdict(HWND sheet, const app::sheet::Document &document)
 {
-    const auto verdict = std::ranges::find_if(document.blocks,
-        [](const app::sheet::Block &block) { return block.text.find("所选钢丝绳") != std::string::npos; });
+    const auto verdict = std::ranges::find_if(document.blocks, [](const app::sheet::Block &block) {
+        return block.text.find("于要求的安全系数") != std::string::npos;
+    });
     const std::string text = Calculator::textOf(GetDlgItem(sheet, int(app::sheet::SheetControl::Page)));
     return verdict != document.blocks.end() && text.find(verdict->text) != std::string::npos;
 }
@@ -1003,9 +1004,23 @@ void sheet(const Calculator &c, bool picture)
         std::printf("  it says \"%s\"\n", said.c_str());
     if (told)
         press(VK_RETURN);
+    // Another job's sheet, saved both ways.
+    const auto savedBoth = [&](const app::sheet::Document &document, const std::wstring &name) {
+        const std::wstring asRtf = folder + L"\\" + name + L".rtf";
+        const std::wstring asHtml = folder + L"\\" + name + L".html";
+        saveAs(sheet, asRtf);
+        const bool rtfSaved = eventually(
+            [&] { return fileText(asRtf) == app::sheet::fileBytes(document, app::sheet::FileFormat::Rtf); });
+        saveAs(sheet, asHtml);
+        const bool htmlSaved = eventually([&] {
+            return fileText(asHtml) == app::sheet::fileBytes(document, app::sheet::FileFormat::Html);
+        });
+        DeleteFileW(asRtf.c_str());
+        DeleteFileW(asHtml.c_str());
+        return rtfSaved && htmlSaved;
+    };
     for (const std::wstring &made : { rtf, html, folder + L"\\bare.rtf" })
         DeleteFileW(made.c_str());
-    RemoveDirectoryW(folder.c_str());
     press(VK_ESCAPE);
     expect(eventually([&] { return sheetOf(c) == nullptr; }), "Esc hides the preview");
     click(c.item(app::label(16)));
@@ -1015,6 +1030,39 @@ void sheet(const Calculator &c, bool picture)
     eventually([&] { return sheetOf(c) == nullptr; });
     systemMenuItem(c, app::Command::Sheet);
     expect(eventually([&] { return sheetOf(c) == sheet; }), "and so does the system menu's 计算书…");
+    press(VK_ESCAPE);
+    eventually([&] { return sheetOf(c) == nullptr; });
+
+    // The standard method's too weak rope: 6×19＋1 fibre core 1570 φ6 at 500 kgf, 3.53.
+    for (const int option : { 10, 19, 15 }) {
+        click(c.item(app::option(option)));
+        w.select(app::option(option));
+    }
+    HWND standardRopes = c.item(app::combo(6));
+    click(standardRopes, 8);
+    clickItem(standardRopes, 3);
+    click(c.item(app::text(12)));
+    type("500");
+    HWND standardPurposes = c.item(app::combo(10));
+    click(standardPurposes, 8);
+    clickItem(standardPurposes, 2);
+    click(c.item(app::command(2)));
+    w.pick(app::combo(6), 3);
+    w.type(app::text(12), "500");
+    w.pick(app::combo(10), 2);
+    w.press(app::command(2));
+    const std::optional<app::sheet::Document> tooWeak = app::sheet::lastCalculationSheet(w, winview::today());
+    expect(eventually([&] { return c.text(app::text(13)) == "重选钢丝绳"; }) && tooWeak,
+        "6×19＋1 1570 φ6 at 500 kgf: 重选钢丝绳");
+    click(c.item(app::label(16)));
+    press('P', VK_CONTROL);
+    expect(eventually([&] { return sheetOf(c) == sheet; }) && tooWeak && showsVerdict(sheet, *tooWeak)
+            && Calculator::textOf(GetDlgItem(sheet, int(app::sheet::SheetControl::Page)))
+                    .find("实际安全系数 3.53 不大于要求的安全系数 6，重选钢丝绳")
+                != std::string::npos,
+        "Ctrl+P shows its sheet: 3.53 is not more than 6");
+    if (tooWeak)
+        expect(savedBoth(*tooWeak, L"b"), "保存… writes its RTF and its HTML");
     press(VK_ESCAPE);
     eventually([&] { return sheetOf(c) == nullptr; });
 
@@ -1049,6 +1097,9 @@ void sheet(const Calculator &c, bool picture)
                     .find("实际安全系数 6.96")
                 != std::string::npos,
         "计算书… shows that row's sheet, 6.96, in the same preview");
+    if (listed)
+        expect(savedBoth(*listed, L"c"), "保存… writes the row's sheet as RTF and HTML");
+    RemoveDirectoryW(folder.c_str());
     press(VK_ESCAPE);
     retype(controlIn(selection, app::kLoadBox), "");
     press(VK_DELETE);
