@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -47,8 +48,15 @@ QStringList savingAs(const QString &name, int filter, const std::function<void()
 {
     QStringList messages;
     bool named = false;
+    // Picking the filter waits for its list in a nested event loop, where the timer fires again:
+    // a tick that comes while another acts does nothing, or it would press Enter in the middle.
+    bool acting = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (acting)
+            return;
+        acting = true;
+        const auto done = qScopeGuard([&acting] { acting = false; });
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *dialog = qobject_cast<QFileDialog *>(modal); dialog && dialog->isVisible()) {
             auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
