@@ -49,7 +49,13 @@ QStringList savingAs(const QString &name, int filter, const std::function<void()
     bool named = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        // Where a slow build has not made the dialog active yet, it is still the one shown.
         QWidget *modal = QApplication::activeModalWidget();
+        for (QWidget *shown : QApplication::topLevelWidgets())
+            if (modal == nullptr && shown->isVisible()
+                && (qobject_cast<QFileDialog *>(shown) != nullptr
+                    || qobject_cast<QMessageBox *>(shown) != nullptr))
+                modal = shown;
         if (auto *dialog = qobject_cast<QFileDialog *>(modal); dialog && dialog->isVisible()) {
             auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             if (!named) {
